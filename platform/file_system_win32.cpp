@@ -1,0 +1,150 @@
+#include "platform/file_system.h"
+
+#include <windows.h>
+
+namespace {
+
+// Closes the handle when the scope ends.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle()
+    {
+        if (IsOpen())
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE Get() const { return m_handle; }
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+bool ReadAll(HANDLE file, std::string& contents)
+{
+    contents.clear();
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &got, nullptr))
+            return false;
+        if (got == 0)
+            return true;
+        contents.append(buffer, got);
+    }
+}
+
+}  // namespace
+
+bool PathExists(const std::string& path)
+{
+    return !path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool CreateFolder(const std::string& path)
+{
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+bool AppendToFile(const std::string& path, std::string_view bytes)
+{
+    // FILE_APPEND_DATA alone puts every write at the end of the file; FILE_SHARE_READ lets others
+    // read while the line is written, and an exclusive reader makes this open fail.
+    FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return false;
+    LARGE_INTEGER before;
+    if (!GetFileSizeEx(file.Get(), &before))
+        return false;
+    if (WriteAll(file.Get(), bytes))
+        return true;
+    // Leave no torn line behind: the retry writes the whole line again. Truncating needs write
+    // access, so a second handle does it.
+    FileHandle truncate(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (truncate.IsOpen() && SetFilePointerEx(truncate.Get(), before, nullptr, FILE_BEGIN))
+        SetEndOfFile(truncate.Get());
+    return false;
+}
+
+CExclusiveFile::~CExclusiveFile()
+{
+    if (m_handle != -1)
+        CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+}
+
+bool CExclusiveFile::Open(const std::string& path)
+{
+    if (m_handle != -1)
+        return false;
+    // Share mode 0: nobody else may have the file open, and nobody can open it meanwhile.
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    m_handle = reinterpret_cast<std::intptr_t>(file);
+    return true;
+}
+
+bool CExclusiveFile::ReadAll(std::string& contents)
+{
+    return m_handle != -1 && ::ReadAll(reinterpret_cast<HANDLE>(m_handle), contents);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents)
+{
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.IsOpen() && ReadAll(file.Get(), contents);
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view contents)
+{
+    const std::string temporary = path + ".tmp";
+    bool written = false;
+    {
+        FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = file.IsOpen() && WriteAll(file.Get(), contents) && FlushFileBuffers(file.Get());
+    }
+    if (written) {
+        // MoveFileExA replaces in one step (ReplaceFile is delete-then-move under Wine). A virus
+        // scanner or an indexer may hold the original for a moment: try again briefly.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return true;
+            const DWORD error = GetLastError();
+            if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)
+                break;
+            Sleep(50);
+        }
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+bool DeleteFilePath(const std::string& path)
+{
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+std::string GetExecutablePath()
+{
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    return std::string(buffer, length);
+}

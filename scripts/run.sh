@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Windows program and starts it under Wine, on your display when there is one, else on
+# a private Xvfb display. The program keeps its INI file and its data beside the executable, so it
+# runs from its own folder: build/run.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TARVELO_BUILD_DIR:-$root/build}
+program=${TARVELO_PROGRAM:-tarvelo_tests}
+
+"$root/scripts/install-deps.sh"
+
+cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/windows" -j "$(nproc)" --target "$program"
+
+mkdir -p "$build/run"
+cp "$build/windows/$program.exe" "$build/run/"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  export TARVELO_USE_DISPLAY=1
+  echo "run: starting $program.exe under Wine on $DISPLAY"
+else
+  echo "run: no display found; starting $program.exe under Wine on a private Xvfb display (nothing will be visible)"
+fi
+cd "$build/run"
+exec "$root/scripts/wine-session" exec "$build/windows" "$build/run/$program.exe" "$@"

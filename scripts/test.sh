@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds Tarvelo both ways and runs every test: the native tests on Linux, then the Windows test
+# executables under Wine (private prefix and Xvfb display in the build folder, Japanese locale).
+# Installs whatever is missing first.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${TARVELO_BUILD_DIR:-$root/build}
+jobs=$(nproc)
+
+"$root/scripts/install-deps.sh"
+
+echo "== native build"
+cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build/native" -j "$jobs"
+echo "== native tests"
+ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
+
+echo "== Windows build (MinGW-w64)"
+cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
+cmake --build "$build/windows" -j "$jobs"
+echo "== Windows tests under Wine"
+trap '"$root/scripts/wine-session" stop "$build/windows"' EXIT
+"$root/scripts/wine-session" start "$build/windows"
+ctest --test-dir "$build/windows" --output-on-failure -j "$jobs"

@@ -1,0 +1,78 @@
+#include "tests/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::string ToWindowsPath(std::string path)
+{
+    for (char& ch : path) {
+        if (ch == '/')
+            ch = '\\';
+    }
+    return path;
+}
+
+std::filesystem::path ToFilesystemPath(const std::string& path)
+{
+#ifdef _WIN32
+    return std::filesystem::path(path);
+#else
+    std::string native = path;
+    for (char& ch : native) {
+        if (ch == '\\')
+            ch = '/';
+    }
+    return std::filesystem::path(native);
+#endif
+}
+
+std::atomic<int> g_folderCount{0};
+
+}  // namespace
+
+CTempFolder::CTempFolder()
+{
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = "tarvelo-test";
+    if (test != nullptr)
+        name += std::string("-") + test->test_suite_name() + "-" + test->name();
+    for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '-')
+            ch = '_';
+    }
+    name += "-" + std::to_string(++g_folderCount);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    m_path = ToWindowsPath(folder.string());
+}
+
+CTempFolder::~CTempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(ToFilesystemPath(m_path), ignored);
+}
+
+std::string CTempFolder::operator/(std::string_view relative) const
+{
+    return m_path + "\\" + std::string(relative);
+}
+
+void WriteTestFile(const std::string& path, std::string_view bytes)
+{
+    std::ofstream file(ToFilesystemPath(path), std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    ASSERT_TRUE(file.good()) << "cannot write " << path;
+}
+
+std::string ReadTestFile(const std::string& path)
+{
+    std::ifstream file(ToFilesystemPath(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
