@@ -1,5 +1,7 @@
 #include "platform/date_time.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr long long kSecondsPerDay = 86400;
@@ -80,6 +82,14 @@ int COleDateTime::GetDayOfWeek() const
     // 1899-12-30 was a Saturday (7).
     const long long days = FloorDiv(m_seconds, kSecondsPerDay);
     return static_cast<int>(((days + 6) % 7 + 7) % 7) + 1;
+}
+
+std::string COleDateTime::FormatHourMinute() const
+{
+    const Fields f = GetFields();
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", f.hour, f.minute);
+    return text;
 }
 
 COleDateTime COleDateTime::AddDays(int days) const

@@ -3,6 +3,8 @@
 // the years 100 to 9999.
 #pragma once
 
+#include <string>
+
 class COleDateTime {
 public:
     enum DateTimeStatus { valid, invalid };
@@ -25,6 +27,9 @@ public:
     int GetSecond() const;
     // 1 = Sunday to 7 = Saturday.
     int GetDayOfWeek() const;
+
+    // The time of day as "HH:MM", 24-hour, two digits each ("07:05").
+    std::string FormatHourMinute() const;
 
     // The same time of day, days later (or earlier); an invalid value stays invalid.
     COleDateTime AddDays(int days) const;

@@ -103,3 +103,16 @@ TEST(DateTime, CountsWholeDaysTowardZero)
             << n.year << "-" << n.month << "-" << n.dayOfMonth << " " << n.hour << ":" << n.minute;
     }
 }
+
+TEST(DateTime, FormatsHourAndMinuteWithTwoDigitsEach)
+{
+    const struct {
+        int hour, minute;
+        const char* text;
+    } cases[] = {{7, 5, "07:05"}, {0, 0, "00:00"}, {23, 59, "23:59"}, {18, 30, "18:30"}};
+    for (const auto& c : cases) {
+        COleDateTime time;
+        ASSERT_TRUE(time.SetDateTime(1899, 12, 30, c.hour, c.minute, 0));
+        EXPECT_EQ(time.FormatHourMinute(), c.text);
+    }
+}
