@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // True when any entry (file or folder) of that name exists.
 bool PathExists(const std::string& path);
@@ -46,6 +47,10 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 // disk and puts it in place of the original. When anything fails the original stays exactly as
 // it was, the temporary file is removed and the result is false.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);
+
+// The names of the folders directly inside folder ("." and ".." left out), in no fixed order;
+// empty when the folder is missing.
+std::vector<std::string> ListFolderNames(const std::string& folder);
 
 // Deletes a file; true when it is gone.
 bool DeleteFilePath(const std::string& path);

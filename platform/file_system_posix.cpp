@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -144,6 +145,23 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents)
     }
     unlink(temporary.c_str());
     return false;
+}
+
+std::vector<std::string> ListFolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    const std::string native = ToNativePath(folder);
+    DIR* directory = opendir(native.c_str());
+    if (directory == nullptr)
+        return names;
+    while (const dirent* entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        struct stat st;
+        if (name != "." && name != ".." && stat((native + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            names.push_back(name);
+    }
+    closedir(directory);
+    return names;
 }
 
 bool DeleteFilePath(const std::string& path)

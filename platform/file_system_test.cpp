@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/temp_folder.h"
 
 TEST(FileSystem, TellsWhetherAnEntryExists)
@@ -127,4 +129,16 @@ TEST(FileSystem, AppendFailsWhileAnExclusiveReaderHoldsTheFileAndSucceedsAfter)
     }
     ASSERT_TRUE(AppendToFile(path, "0906A\r\n"));
     EXPECT_EQ(ReadTestFile(path), "0900A\r\n0906A\r\n");
+}
+
+TEST(FileSystem, ListsTheFoldersInAFolder)
+{
+    CTempFolder temp;
+    EXPECT_TRUE(ListFolderNames(temp / "missing").empty());
+    ASSERT_TRUE(CreateFolder(temp / "200807"));
+    ASSERT_TRUE(CreateFolder(temp / "勤務表"));
+    WriteTestFile(temp / "200806", "a file, not a folder");
+    std::vector<std::string> names = ListFolderNames(temp.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"200807", "勤務表"}));
 }

@@ -137,6 +137,22 @@ bool ReplaceFileContents(const std::string& path, std::string_view contents)
     return false;
 }
 
+std::vector<std::string> ListFolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = entry.cFileName;
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && name != "." && name != "..")
+            names.push_back(name);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
 bool DeleteFilePath(const std::string& path)
 {
     return DeleteFileA(path.c_str()) != 0;
