@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/settings.h"
+#include "ui/dialog_texts.h"
 
 CSettingDlg::CSettingDlg(CProfileStore& profile, IMessageBox& messages) : m_profile(profile), m_messages(messages)
 {
@@ -67,7 +68,7 @@ void CSettingDlg::OnSaveSettings()
 
 void CSettingDlg::OnCancelSettings()
 {
-    if (m_bChanged && m_messages.Show(kDiscardSettingsQuestion, IMessageBox::Buttons::YesNo,
+    if (m_bChanged && m_messages.Show(kDiscardChangesQuestion, IMessageBox::Buttons::YesNo,
                                       IMessageBox::Icon::Question) != IMessageBox::Answer::Yes)
         return;
     m_pWindow->EndDialog(0);

@@ -39,6 +39,3 @@ private:
     IButton* m_pChkShowThisMonth = nullptr;
     bool m_bChanged = false;
 };
-
-inline constexpr char kDiscardSettingsQuestion[] = "更新内容が破棄されます。よろしいですか？";
-inline constexpr char kIntervalOutOfRangeMessage[] = "記録間隔には1から30までの数を入力してください。";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
+#include "ui/dialog_texts.h"
 #include "tests/memory_controls.h"
 #include "tests/temp_folder.h"
 
@@ -126,7 +127,7 @@ TEST_F(SettingDlgTest, CancelAfterAChangeAsksAndYesWritesNothing)
     m_messages.m_answers = {IMessageBox::Answer::Yes};
     m_dlg.OnCancelSettings();
     ASSERT_EQ(m_messages.m_shown.size(), 1u);
-    EXPECT_EQ(m_messages.m_shown[0].text, kDiscardSettingsQuestion);
+    EXPECT_EQ(m_messages.m_shown[0].text, kDiscardChangesQuestion);
     EXPECT_EQ(m_messages.m_shown[0].buttons, IMessageBox::Buttons::YesNo);
     EXPECT_EQ(m_messages.m_shown[0].icon, IMessageBox::Icon::Question);
     EXPECT_TRUE(m_window.m_bEnded);

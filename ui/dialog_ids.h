@@ -1,0 +1,29 @@
+/* Dialog templates and control ids of the Settings and Time Card dialogs. Plain #defines: the
+   resource script includes this file too. */
+#pragma once
+
+#define IDD_SETTING 103
+#define IDC_SETTING_SPIN_INTERVAL 1016
+#define IDC_SETTING_EDIT_INTERVAL 1017
+#define IDC_SETTING_CLOCK_IN 1018
+#define IDC_SETTING_CLOCK_OUT 1019
+#define IDC_SETTING_SHOW_THIS_MONTH 1021
+
+#define IDD_TIMECARD 132
+#define IDC_LIST_DAYS 1001
+#define IDC_COMBO_MONTH 1004
+#define IDC_BUTTON_LOAD 1006
+#define IDC_EDIT_DATE 1007
+#define IDC_CLOCK_IN 1008
+#define IDC_CLOCK_OUT 1009
+#define IDC_SET_CLOCK_IN_START 1010
+#define IDC_SET_CLOCK_IN_STARTUP 1011
+#define IDC_SET_CLOCK_OUT_STOP 1012
+#define IDC_SET_CLOCK_OUT_END 1013
+#define IDC_BUTTON_CANCEL_UPDATES 1014
+#define IDC_EDIT_REMARKS 1015
+#define IDC_BUTTON_APPLY 1016
+#define IDC_SET_CLOCK_IN_DEFAULT 1017
+#define IDC_SET_CLOCK_OUT_DEFAULT 1018
+#define IDC_BUTTON_SAVE 1019
+#define IDC_BUTTON_CLOSE 1020

@@ -1,0 +1,87 @@
+#include "ui/modal_dialog_win32.h"
+
+CModalDialog::~CModalDialog()
+{
+    if (m_hWnd != nullptr && IsWindow(m_hWnd))
+        DestroyWindow(m_hWnd);
+}
+
+bool CModalDialog::Create(HWND owner)
+{
+    m_hWnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
+                                reinterpret_cast<LPARAM>(this));
+    return m_hWnd != nullptr;
+}
+
+INT_PTR CModalDialog::DoModal(HWND owner)
+{
+    if (!Create(owner))
+        return -1;
+    const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
+    if (ownerWasEnabled)
+        EnableWindow(owner, FALSE);
+    ShowWindow(m_hWnd, SW_SHOW);
+    MSG message;
+    // The dialog also ends when its window goes away with its owner (the program is closing).
+    while (!m_bEnded && IsWindow(m_hWnd)) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            // Leave the quit message for the program's own loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1)
+            break;
+        if (!PreTranslateMessage(message) && !IsDialogMessageW(m_hWnd, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // Enable the owner before the dialog goes, so that the focus returns to it.
+    if (ownerWasEnabled)
+        EnableWindow(owner, TRUE);
+    if (IsWindow(m_hWnd))
+        DestroyWindow(m_hWnd);
+    m_hWnd = nullptr;
+    return m_bEnded ? m_result : -1;
+}
+
+void CModalDialog::EndDialog(int result)
+{
+    m_bEnded = true;
+    m_result = result;
+}
+
+bool CModalDialog::PreTranslateMessage(MSG&)
+{
+    return false;
+}
+
+INT_PTR CALLBACK CModalDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CModalDialog*>(lParam);
+        SetWindowLongPtrW(hWnd, DWLP_USER, lParam);
+        dialog->m_hWnd = hWnd;
+        const bool focusDefault = dialog->OnInitDialog();
+        dialog->m_bInitialised = true;
+        return focusDefault ? TRUE : FALSE;
+    }
+    auto* dialog = reinterpret_cast<CModalDialog*>(GetWindowLongPtrW(hWnd, DWLP_USER));
+    // Controls notify while the template is being built, before the dialog is ready for it.
+    if (dialog == nullptr || !dialog->m_bInitialised)
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        return dialog->OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY: {
+        LRESULT result = 0;
+        if (!dialog->OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result))
+            return FALSE;
+        SetWindowLongPtrW(hWnd, DWLP_MSGRESULT, result);
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
