@@ -35,6 +35,7 @@ TEST(FileSystem, HandlesFolderNamesEndingInADoubleByteBackslash)
     std::string contents;
     ASSERT_TRUE(ReadFileExclusive(folder + "\\0701.log", contents));
     EXPECT_EQ(contents, "0900A\r\n");
+    EXPECT_EQ(ReadTestFile(folder + "\\0701.log"), "0900A\r\n");
 }
 
 TEST(FileSystem, AppendsAtTheEndAndCreatesTheFile)

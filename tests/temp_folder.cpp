@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/mbstring.h"
+
 namespace {
 
 std::string ToWindowsPath(std::string path)
@@ -22,11 +24,10 @@ std::filesystem::path ToFilesystemPath(const std::string& path)
 #ifdef _WIN32
     return std::filesystem::path(path);
 #else
+    // Only backslashes that are separators: the second byte of 表 is 0x5C as well.
     std::string native = path;
-    for (char& ch : native) {
-        if (ch == '\\')
-            ch = '/';
-    }
+    for (size_t pos = 0; (pos = FindMultiByte(native, "\\", pos)) != std::string::npos; ++pos)
+        native[pos] = '/';
     return std::filesystem::path(native);
 #endif
 }
