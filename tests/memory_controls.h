@@ -117,6 +117,8 @@ public:
     void InsertColumn(int column, const std::string& heading, Align align, int width) override;
     int GetColumnWidth(int column) const override;
     int GetOuterWidth() const override { return m_outerWidth; }
+    int ScaleForDpi(int pixels) const override { return pixels * m_dpi / 96; }
+    void SetReportStyle() override { m_bReportStyle = true; }
     void DeleteAllItems() override;
     void InsertItem(int row, const std::string& text) override;
     void SetItemText(int row, int column, const std::string& text) override;
@@ -129,6 +131,8 @@ public:
     std::vector<Column> m_columns;
     std::vector<std::vector<std::string>> m_rows;
     int m_outerWidth = 0;
+    int m_dpi = 96;
+    bool m_bReportStyle = false;
 
 private:
     int m_selectionMark = -1;

@@ -66,8 +66,9 @@ public:
     virtual int GetOuterWidth() const = 0;  // the window's width in pixels, border included
     // Pixels at 96 DPI as pixels at the display's DPI.
     virtual int ScaleForDpi(int pixels) const = 0;
-    // Column headings can neither be clicked nor dragged.
-    virtual void LockHeader() = 0;
+    // Grid lines and full-row selection, and column headings that can neither be clicked nor
+    // dragged to other widths.
+    virtual void SetReportStyle() = 0;
     virtual void DeleteAllItems() = 0;
     virtual void InsertItem(int row, const std::string& text) = 0;
     virtual void SetItemText(int row, int column, const std::string& text) = 0;

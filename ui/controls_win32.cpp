@@ -142,6 +142,22 @@ int CWin32ListView::GetOuterWidth() const
     return rect.right - rect.left;
 }
 
+int CWin32ListView::ScaleForDpi(int pixels) const
+{
+    const HDC dc = GetDC(m_hWnd);
+    const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSX) : 96;
+    if (dc != nullptr)
+        ReleaseDC(m_hWnd, dc);
+    return MulDiv(pixels, dpi, 96);
+}
+
+void CWin32ListView::SetReportStyle()
+{
+    // Mask 0: these two replace the whole extended style.
+    SendMessageW(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    EnableWindow(reinterpret_cast<HWND>(SendMessageW(m_hWnd, LVM_GETHEADER, 0, 0)), FALSE);
+}
+
 void CWin32ListView::DeleteAllItems()
 {
     SendMessageW(m_hWnd, LVM_DELETEALLITEMS, 0, 0);

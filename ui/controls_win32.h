@@ -64,6 +64,8 @@ public:
     void InsertColumn(int column, const std::string& heading, Align align, int width) override;
     int GetColumnWidth(int column) const override;
     int GetOuterWidth() const override;
+    int ScaleForDpi(int pixels) const override;
+    void SetReportStyle() override;
     void DeleteAllItems() override;
     void InsertItem(int row, const std::string& text) override;
     void SetItemText(int row, int column, const std::string& text) override;

@@ -86,7 +86,7 @@ void CTimeCardDlg::SetupDayList()
                               : m_pListDays->ScaleForDpi(layout.width);
         m_pListDays->InsertColumn(column, layout.heading, layout.align, width);
     }
-    m_pListDays->LockHeader();
+    m_pListDays->SetReportStyle();
 }
 
 void CTimeCardDlg::ResetDayPanel()
