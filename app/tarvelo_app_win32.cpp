@@ -2,11 +2,15 @@
 
 #include <commctrl.h>
 
+#include <system_error>
+
 #include "platform/file_system.h"
 #include "platform/message_box_win32.h"
 
 CTarveloApp::CTarveloApp()
-    : m_profile(MakeProfilePath(GetExecutablePath()))
+    : m_profile(MakeProfilePath(GetExecutablePath())),
+      m_writer(m_clock),
+      m_recordingContext{m_profile, m_mainWnd, m_detector, m_writer, m_stopEvent}
 {
 }
 
@@ -26,12 +30,36 @@ bool CTarveloApp::InitInstance()
 {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
-    return CreateMainWindow(m_mainWnd);
+    if (!CreateMainWindow(m_mainWnd))
+        return false;
+    // A refused tray icon has closed the window already: the program is ending, record nothing.
+    if (m_mainWnd.IsWindow())
+        StartRecording();
+    return true;
 }
 
 int CTarveloApp::ExitInstance(int exitCode)
 {
+    StopRecording();
     return exitCode;
+}
+
+void CTarveloApp::StartRecording()
+{
+    try {
+        m_recordingThread = std::thread([this] { RecordingThreadProc(m_recordingContext); });
+    } catch (const std::system_error&) {
+        // An icon that records nothing would mislead the user: say so and end instead.
+        ShowMessageBox(nullptr, "時刻の記録に失敗しました。", PROGRAM_TITLE, MB_OK | MB_ICONERROR);
+        PostQuitMessage(-1);
+    }
+}
+
+void CTarveloApp::StopRecording()
+{
+    m_stopEvent.Stop();
+    if (m_recordingThread.joinable())
+        m_recordingThread.join();
 }
 
 bool CreateMainWindow(CMainWnd& mainWnd)

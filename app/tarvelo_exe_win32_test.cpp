@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "recording/screen_saver.h"
 #include "res/resource.h"
 #include "tests/program_driver_win32.h"
 #include "tests/temp_folder.h"
@@ -104,27 +105,16 @@ TEST_F(TarveloProgramTest, FirstStartStoresSettingsBesideTheProgramAndRecordsAtO
 TEST_F(TarveloProgramTest, SampleTakenWhileAScreenSaverRunsCarriesS)
 {
     CTempFolder folder;
-    // Any program started from a file named *.scr counts as a screen saver: this test executable
-    // itself, copied, idles as one.
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string saverPath = folder / "saver.scr";
-    ASSERT_TRUE(CopyFileA(self, saverPath.c_str(), FALSE));
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION saver = {};
-    std::string commandLine = "\"" + saverPath + "\" --idle";
-    ASSERT_TRUE(CreateProcessA(saverPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &saver));
+    // Any program started from a file named *.scr counts as a screen saver: the idle helper built
+    // beside the tests, copied under such a name, runs as one.
+    CProgramDriver saver(folder.Path(), "screen_saver_helper.exe", "saver.scr");
+    ASSERT_TRUE(saver.Start());
+    ASSERT_TRUE(WaitUntil([] { return CScreenSaverDetector().IsScreenSaverRunning(); }));
     CTempFolder programFolder;
     CProgramDriver program(programFolder.Path());
 
     const std::string log = StartAndWaitForFirstRecord(program);
 
-    TerminateProcess(saver.hProcess, 0);
-    WaitForSingleObject(saver.hProcess, INFINITE);
-    CloseHandle(saver.hThread);
-    CloseHandle(saver.hProcess);
     ExpectOneRecord(log, 'S');
 }
 
@@ -244,14 +234,3 @@ TEST_F(TarveloProgramTest, AboutChosenTwiceShowsOneBoxWithTheVersionAndFocusesIt
 }
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    // Started as "--idle" from a copy named *.scr, this executable stands in for a screen saver.
-    if (argc == 2 && std::string(argv[1]) == "--idle") {
-        Sleep(INFINITE);
-        return 0;
-    }
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

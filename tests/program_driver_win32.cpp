@@ -50,19 +50,19 @@ bool WaitUntil(const std::function<bool()>& condition)
     return true;
 }
 
-std::string GetBuiltProgramPath()
+std::string GetBesideTestsPath(const std::string& name)
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder(path);
     folder.erase(folder.find_last_of('\\'));
-    return folder + "\\Tarvelo.exe";
+    return folder + "\\" + name;
 }
 
-CProgramDriver::CProgramDriver(const std::string& folder)
-    : m_folder(folder), m_exePath(folder + "\\Tarvelo.exe")
+CProgramDriver::CProgramDriver(const std::string& folder, const std::string& builtName, const std::string& copyName)
+    : m_folder(folder), m_exePath(folder + "\\" + copyName)
 {
-    CopyFileA(GetBuiltProgramPath().c_str(), m_exePath.c_str(), FALSE);
+    CopyFileA(GetBesideTestsPath(builtName).c_str(), m_exePath.c_str(), FALSE);
 }
 
 CProgramDriver::~CProgramDriver()

@@ -12,13 +12,15 @@
 // Polls the condition until it holds or a generous deadline passes; returns its last answer.
 bool WaitUntil(const std::function<bool()>& condition);
 
-// The path of the Tarvelo.exe that the build put beside the test executable.
-std::string GetBuiltProgramPath();
+// The path of a file that the build put beside the test executable, such as Tarvelo.exe.
+std::string GetBesideTestsPath(const std::string& name);
 
 class CProgramDriver {
 public:
-    // Copies the program into the folder (which must exist).
-    explicit CProgramDriver(const std::string& folder);
+    // Copies a program built beside the tests into the folder (which must exist), under the name
+    // given: Tarvelo.exe unless told otherwise.
+    explicit CProgramDriver(const std::string& folder, const std::string& builtName = "Tarvelo.exe",
+                            const std::string& copyName = "Tarvelo.exe");
     ~CProgramDriver();
     CProgramDriver(const CProgramDriver&) = delete;
     CProgramDriver& operator=(const CProgramDriver&) = delete;

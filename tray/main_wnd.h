@@ -8,6 +8,8 @@
 #include <atomic>
 #include <string>
 
+#include "recording/recording_loop.h"
+
 // The window's class and title: together they tell another start of the program that one runs.
 inline constexpr wchar_t MAIN_WND_CLASS[] = L"Tarvelo.CMainWnd";
 inline constexpr wchar_t MAIN_WND_TITLE[] = L"Tarvelo";
@@ -17,10 +19,10 @@ inline constexpr char PROGRAM_TITLE[] = "Tarvelo";
 // The message the icon sends with the mouse action in lParam.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
 
-class CMainWnd {
+class CMainWnd : public IRecordingWindow {
 public:
     CMainWnd();
-    ~CMainWnd();
+    ~CMainWnd() override;
     CMainWnd(const CMainWnd&) = delete;
     CMainWnd& operator=(const CMainWnd&) = delete;
 
@@ -38,10 +40,10 @@ public:
     void AddTrayIcon();
 
     // For the recording thread.
-    bool IsSettingsChanged() const { return m_bSettingsChanged; }
-    void ClearSettingsChanged() { m_bSettingsChanged = false; }
+    bool IsSettingsChanged() const override { return m_bSettingsChanged; }
+    void ClearSettingsChanged() override { m_bSettingsChanged = false; }
     // An error balloon on the icon; nothing shows without an icon. Texts in code page 932.
-    void ShowBalloon(const std::string& title, const std::string& text);
+    void ShowBalloon(const std::string& title, const std::string& text) override;
 
 private:
     static LRESULT CALLBACK WindowProcThunk(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
