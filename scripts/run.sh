@@ -6,22 +6,21 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVELO_BUILD_DIR:-$root/build}
-program=${TARVELO_PROGRAM:-tarvelo_tests}
 
 "$root/scripts/install-deps.sh"
 
 cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" -j "$(nproc)" --target "$program"
+cmake --build "$build/windows" -j "$(nproc)" --target Tarvelo
 
 mkdir -p "$build/run"
-cp "$build/windows/$program.exe" "$build/run/"
+cp "$build/windows/Tarvelo.exe" "$build/run/"
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   export TARVELO_USE_DISPLAY=1
-  echo "run: starting $program.exe under Wine on $DISPLAY"
+  echo "run: starting Tarvelo.exe under Wine on $DISPLAY; its icon is in the notification area (right-click for the menu)"
 else
-  echo "run: no display found; starting $program.exe under Wine on a private Xvfb display (nothing will be visible)"
+  echo "run: no display found; starting Tarvelo.exe under Wine on a private Xvfb display (nothing will be visible)"
 fi
 cd "$build/run"
-exec "$root/scripts/wine-session" exec "$build/windows" "$build/run/$program.exe" "$@"
+exec "$root/scripts/wine-session" exec "$build/windows" "$build/run/Tarvelo.exe"

@@ -1,0 +1,70 @@
+// Drives a copy of Tarvelo.exe from outside, as a user and the system would: starts it in a folder
+// of its own (its INI file lives beside it), finds its windows, sends it messages and watches it
+// end. Every wait has a generous deadline, and a copy still running when the test ends is killed.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Polls the condition until it holds or a generous deadline passes; returns its last answer.
+bool WaitUntil(const std::function<bool()>& condition);
+
+// The path of a file that the build put beside the test executable, such as Tarvelo.exe.
+std::string GetBesideTestsPath(const std::string& name);
+
+class CProgramDriver {
+public:
+    // Copies a program built beside the tests into the folder (which must exist), under the name
+    // given: Tarvelo.exe unless told otherwise.
+    explicit CProgramDriver(const std::string& folder, const std::string& builtName = "Tarvelo.exe",
+                            const std::string& copyName = "Tarvelo.exe");
+    ~CProgramDriver();
+    CProgramDriver(const CProgramDriver&) = delete;
+    CProgramDriver& operator=(const CProgramDriver&) = delete;
+
+    const std::string& Folder() const { return m_folder; }
+    std::string InFolder(const std::string& relative) const { return m_folder + "\\" + relative; }
+
+    // Starts the copy from another current folder. False when it cannot be started.
+    bool Start();
+    // Starts it and waits for its main window; false when it does not appear.
+    bool StartAndWaitForWindow();
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    bool IsRunning() const;
+    // Waits for the end of the process; false when it keeps running past the deadline.
+    bool WaitForExit(DWORD& exitCode);
+
+    // The program's hidden main window, when this copy has one.
+    HWND FindMainWindow() const;
+    // The visible top-level windows of this copy with that class ("#32770" dialogs and message
+    // boxes, "#32768" menus).
+    std::vector<HWND> FindVisibleWindows(const wchar_t* className) const;
+
+private:
+    std::string m_folder;
+    std::string m_exePath;
+    PROCESS_INFORMATION m_process = {};
+};
+
+// The texts of a dialog's children, in their order.
+std::vector<std::wstring> GetChildTexts(HWND dialog);
+std::wstring GetWindowTextString(HWND window);
+
+// Sends a message and waits for the window to handle it; false when it does not in time.
+bool SendWithDeadline(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr);
+
+// Whether the shell holds a notification-area icon for the window (icon id 0): a modify of the
+// icon that changes nothing succeeds only for an icon that exists.
+bool HasTrayIcon(HWND window);
+
+// Takes the window's icon (id 0) out of the notification area, as a restart of the shell does.
+bool DeleteTrayIcon(HWND window);
+
+// Ends any Tarvelo that runs on this desktop (left over from an interrupted run).
+void KillRunningPrograms();
+
+// Reads a whole file; the empty text when it is missing.
+std::string ReadFileBytes(const std::string& path);
