@@ -28,7 +28,8 @@ int CTarveloApp::Run()
 
 bool CTarveloApp::InitInstance()
 {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+    // The dialogs' time pickers need the date classes, which the Windows 95 set leaves out.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     InitCommonControlsEx(&controls);
     if (!CreateMainWindow(m_mainWnd))
         return false;

@@ -8,3 +8,6 @@
 
 // The UTF-16 form of a code page 932 text.
 std::wstring Cp932ToWide(std::string_view text);
+
+// The code page 932 form of a UTF-16 text; characters it cannot hold become "?".
+std::string WideToCp932(std::wstring_view text);

@@ -13,8 +13,6 @@
 // The window's class and title: together they tell another start of the program that one runs.
 inline constexpr wchar_t MAIN_WND_CLASS[] = L"Tarvelo.CMainWnd";
 inline constexpr wchar_t MAIN_WND_TITLE[] = L"Tarvelo";
-// The title of the program's message boxes.
-inline constexpr char PROGRAM_TITLE[] = "Tarvelo";
 
 // The message the icon sends with the mouse action in lParam.
 inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;

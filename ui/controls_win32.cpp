@@ -227,7 +227,7 @@ IMessageBox::Answer CWin32MessageBox::Show(const std::string& text, Buttons butt
     case Icon::Exclamation: type |= MB_ICONEXCLAMATION; break;
     case Icon::Error: type |= MB_ICONERROR; break;
     }
-    switch (ShowMessageBox(GetActiveWindow(), text, "Tarvelo", type)) {
+    switch (ShowMessageBox(GetActiveWindow(), text, PROGRAM_TITLE, type)) {
     case IDOK: return Answer::Ok;
     case IDYES: return Answer::Yes;
     case IDNO: return Answer::No;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/dialog_ids.h"
+#include "res/resource.h"
 
 CSettingDlgWin32::CSettingDlgWin32(CProfileStore& profile, IMessageBox& messages)
     : CModalDialog(IDD_SETTING), m_dlg(profile, messages)

@@ -7,7 +7,7 @@
 #include "app/settings.h"
 #include "tests/memory_controls.h"
 #include "tests/temp_folder.h"
-#include "ui/dialog_ids.h"
+#include "res/resource.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/dialog_ids.h"
+#include "res/resource.h"
 
 namespace {
 
