@@ -6,6 +6,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/mbstring.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 std::string ToWindowsPath(std::string path)
@@ -20,13 +26,17 @@ std::string ToWindowsPath(std::string path)
 std::filesystem::path ToFilesystemPath(const std::string& path)
 {
 #ifdef _WIN32
-    return std::filesystem::path(path);
+    // The program hands its paths to the A functions, which read them in the ANSI code page; a
+    // narrow std::filesystem::path would not.
+    const int size = static_cast<int>(path.size());
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return std::filesystem::path(wide);
 #else
+    // Only a backslash that is a character of its own: the second byte of 表 is one too.
     std::string native = path;
-    for (char& ch : native) {
-        if (ch == '\\')
-            ch = '/';
-    }
+    for (size_t pos = 0; (pos = FindMultiByte(native, "\\", pos)) != std::string::npos; ++pos)
+        native[pos] = '/';
     return std::filesystem::path(native);
 #endif
 }
