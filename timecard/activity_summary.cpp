@@ -1,5 +1,6 @@
 #include "timecard/activity_summary.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -13,13 +14,37 @@ constexpr int kNoLatest = -1;
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// The time of a record line: its first four characters read as atoi does. Four digits, by far
-// the common case, are read directly.
-int ReadRecordTime(const char* text)
+int ReadFourDigits(const char* text)
 {
-    if (IsDigit(text[0]) && IsDigit(text[1]) && IsDigit(text[2]) && IsDigit(text[3]))
-        return (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
-    return ReadAtoi(std::string_view(text, 4));
+    return (text[0] - '0') * 1000 + (text[1] - '0') * 100 + (text[2] - '0') * 10 + (text[3] - '0');
+}
+
+// Steps over the line that starts at line, up to just after its LF. True when it is a record: a
+// line of exactly five characters once its LF or CR LF is removed; time is then its first four
+// characters read as atoi does and letter its fifth.
+bool ReadRecordLine(const char*& line, const char* logEnd, int& time, char& letter)
+{
+    // A line as the recorder writes it, four digits, a letter and CR LF, is taken without a
+    // search: a month holds tens of thousands of them.
+    if (logEnd - line >= 7 && line[5] == '\r' && line[6] == '\n' && IsDigit(line[0]) && IsDigit(line[1]) &&
+        IsDigit(line[2]) && IsDigit(line[3]) && line[4] != '\n') {
+        time = ReadFourDigits(line);
+        letter = line[4];
+        line += 7;
+        return true;
+    }
+    const char* const start = line;
+    const void* newline = std::memchr(start, '\n', static_cast<size_t>(logEnd - start));
+    const char* const lineEnd = newline != nullptr ? static_cast<const char*>(newline) : logEnd;
+    size_t length = static_cast<size_t>(lineEnd - start);
+    if (newline != nullptr && length > 0 && lineEnd[-1] == '\r')
+        --length;  // CR LF ends a line as LF does
+    line = lineEnd + 1;
+    if (length != 5)
+        return false;
+    time = ReadAtoi(std::string_view(start, 4));
+    letter = start[4];
+    return true;
 }
 
 void SetCell(char (&cell)[5], int time)
@@ -91,29 +116,19 @@ void CActivitySummary::SummarizeDay(int day, const std::string& log)
     int latest = kNoLatest;
     int earliestActive = kNoEarliest;
     int latestActive = kNoLatest;
-    const char* const data = log.data();
-    const size_t size = log.size();
-    for (size_t start = 0; start < size;) {
-        const void* newline = std::memchr(data + start, '\n', size - start);
-        size_t end = newline != nullptr ? static_cast<const char*>(newline) - data : size;
-        const size_t next = end + 1;
-        if (newline != nullptr && end > start && data[end - 1] == '\r')
-            --end;
+    const char* const logEnd = log.data() + log.size();
+    int time = 0;
+    char letter = 0;
+    for (const char* line = log.data(); line < logEnd;) {
         // Only a line of exactly five characters is a record; anything else is skipped.
-        if (end - start == 5) {
-            const int time = ReadRecordTime(data + start);
-            if (time < earliest)
-                earliest = time;
-            if (time > latest)
-                latest = time;
-            if (data[start + 4] == 'A') {
-                if (time < earliestActive)
-                    earliestActive = time;
-                if (time > latestActive)
-                    latestActive = time;
-            }
+        if (!ReadRecordLine(line, logEnd, time, letter))
+            continue;
+        earliest = std::min(earliest, time);
+        latest = std::max(latest, time);
+        if (letter == 'A') {
+            earliestActive = std::min(earliestActive, time);
+            latestActive = std::max(latestActive, time);
         }
-        start = next;
     }
     if (earliest >= kNoEarliest)
         return;

@@ -60,6 +60,8 @@ TEST_F(ActivitySummaryTest, DerivesTheFourTimesOfEachDayFromItsLog)
         {"0711", "0900A\r\r\n1000A\r\n", {"1000", "1000", "1000", "1000"}},  // 0900A CR is six characters
         {"0712", "0900A\r\n9999S\r\n", {"0900", "0900", "0900", "9999"}},
         {"0713", "0000A\r\n2359A\r\n", {"0000", "0000", "2359", "2359"}},
+        {"0716", "0900\r\r\n", {"0900", "", "", "0900"}},  // five characters, the fifth a CR
+        {"0717", "09\n00\r\n1000A\n", {"1000", "1000", "1000", "1000"}},
     };
     for (const auto& c : cases)
         WriteTestFile(LogPath(c.stem), c.log);
@@ -69,7 +71,7 @@ TEST_F(ActivitySummaryTest, DerivesTheFourTimesOfEachDayFromItsLog)
     for (const auto& c : cases)
         EXPECT_EQ(TimesOf(summary, std::atoi(c.stem + 2) - 1), c.times) << c.stem;
     // Days without a log, days 29 to 31 of a shorter month among them, stay empty.
-    for (int day : {13, 28, 29, 30})
+    for (int day : {13, 14, 28, 29, 30})
         EXPECT_EQ(TimesOf(summary, day), Times{}) << day;
 }
 
