@@ -8,21 +8,17 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "bench/allocation_count.h"
 #include "timecard/month_assembly.h"
 
 namespace {
-
-std::atomic<long long> g_allocations{0};
 
 constexpr int kYear = 2008;
 constexpr int kMonth = 7;
@@ -98,7 +94,7 @@ void MonthAssembly(benchmark::State& state, const CDenseMonth& month)
 {
     const std::string recordFolder = month.RecordFolder();
     const std::optional<LocalTime> today = LocalTime{kYear, kMonth, 31, 12, 0, 0};
-    const long long allocationsBefore = g_allocations;
+    const long long allocationsBefore = GetAllocationCount();
     for (auto _ : state) {
         CTimeCardData data;
         if (!ReadMonthFile(data, recordFolder, kYear, kMonth))
@@ -106,7 +102,7 @@ void MonthAssembly(benchmark::State& state, const CDenseMonth& month)
         const MonthRows rows = AssembleMonth(data, recordFolder, kYear, kMonth, today);
         benchmark::DoNotOptimize(rows.data());
     }
-    state.counters["allocs"] = benchmark::Counter(static_cast<double>(g_allocations - allocationsBefore),
+    state.counters["allocs"] = benchmark::Counter(static_cast<double>(GetAllocationCount() - allocationsBefore),
                                                   benchmark::Counter::kAvgIterations);
 }
 
@@ -136,17 +132,6 @@ private:
 };
 
 }  // namespace
-
-void* operator new(std::size_t size)
-{
-    ++g_allocations;
-    if (void* block = std::malloc(size == 0 ? 1 : size))
-        return block;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 int main(int argc, char** argv)
 {

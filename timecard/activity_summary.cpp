@@ -39,7 +39,7 @@ bool ReadRecordLine(const char*& line, const char* logEnd, int& time, char& lett
     size_t length = static_cast<size_t>(lineEnd - start);
     if (newline != nullptr && length > 0 && lineEnd[-1] == '\r')
         --length;  // CR LF ends a line as LF does
-    line = lineEnd + 1;
+    line = newline != nullptr ? lineEnd + 1 : logEnd;
     if (length != 5)
         return false;
     time = ReadAtoi(std::string_view(start, 4));

@@ -188,6 +188,13 @@ TEST_F(MonthAssemblyTest, AFilePathTooLongIsAReadFailureAndLeavesNoPathToSaveTo)
     AssembleMonth(m_data, deep, 2008, 8, k15July2008);
     EXPECT_TRUE(m_data.SaveMonth());  // nothing written anywhere
     EXPECT_EQ(ReadCard("200807"), "2008/07/01\t09:00\t\t\t\t\t\t\r\n");
+
+    // No rejected line is left over from an earlier month.
+    WriteCard("200806", "broken\r\n");
+    EXPECT_FALSE(ReadMonthFile(m_data, m_record, 2008, 6));
+    ASSERT_EQ(m_data.GetRejectedLine(), 1);
+    EXPECT_FALSE(ReadMonthFile(m_data, deep, 2008, 8));
+    EXPECT_EQ(m_data.GetRejectedLine(), 0);
 }
 
 TEST(MonthPaths, AreBelowTheDataFolder)

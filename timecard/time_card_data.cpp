@@ -23,8 +23,11 @@ bool CTimeCardData::SetPath(const std::string& path)
 {
     if (path.size() > kMaxPath)
         return false;
-    if (path != m_path)
+    if (path != m_path) {
+        // What the last read found out concerns the file it read.
         m_bUnreadContent = false;
+        m_nRejectedLine = 0;
+    }
     std::memset(m_path, 0, sizeof m_path);
     std::memcpy(m_path, path.data(), path.size());
     return true;

@@ -56,7 +56,8 @@ public:
     // accepted). False, storing nothing, when the line has another form.
     bool ParseLine(int day, std::string_view line);
 
-    // The 1-based number of the line the last ReadMonth rejected; 0 when it rejected none.
+    // The 1-based number of the line the last ReadMonth rejected; 0 when it rejected none, and
+    // after the path changed.
     int GetRejectedLine() const { return m_nRejectedLine; }
 
     COleDateTime m_date[kDays];
