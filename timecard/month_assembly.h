@@ -8,6 +8,8 @@
 //     CTimeCardData data;
 //     if (!ReadMonthFile(data, recordFolder, 2008, 7) && !UserChoosesToContinue())
 //         return;                               // data: that month's path, what was read
+//                                               // (the dialog asks "データファイルの読み込みに
+//                                               // 失敗しました。処理を続行しますか？")
 //     const MonthRows rows = AssembleMonth(data, recordFolder, 2008, 7, today);
 //     ...show rows...
 //     data.SaveMonth();                         // optional: writes the month's file
@@ -54,7 +56,7 @@ bool ReadMonthFile(CTimeCardData& data, const std::string& recordFolder, int yea
 // Derives the log times of the month, merges them with what the record holds and returns the 31
 // rows; row L is day L + 1, and the rows past the end of a shorter month are blank. For every day
 // of the month the record's slot takes the row's date and texts; the other slots are not
-// touched. today is the current local date, or nullopt when it could not be obtained: today's
-// row keeps an empty clock-in and clock-out, since the day is not over.
+// touched. today is the current local date, or nullopt when it could not be obtained: an empty
+// clock-in or clock-out takes the log's start or stop on every day but today, which is not over.
 MonthRows AssembleMonth(CTimeCardData& data, const std::string& recordFolder, int year, int month,
                         const std::optional<LocalTime>& today);
