@@ -35,6 +35,13 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int Get() const { return m_fd; }
     bool IsOpen() const { return m_fd >= 0; }
+    // Hands the descriptor over: it is no longer closed here.
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
 
 private:
     int m_fd;
@@ -110,8 +117,8 @@ bool CExclusiveFile::Open(const std::string& path)
     FileDescriptor file(open(ToNativePath(path).c_str(), O_RDONLY | O_CLOEXEC));
     if (m_handle >= 0 || !file.IsOpen() || flock(file.Get(), LOCK_EX | LOCK_NB) != 0)
         return false;
-    m_handle = dup(file.Get());
-    return m_handle >= 0;
+    m_handle = file.Release();
+    return true;
 }
 
 bool CExclusiveFile::ReadAll(std::string& contents)

@@ -8,6 +8,10 @@
 
 #include "platform/mbstring.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 std::string ToWindowsPath(std::string path)
@@ -22,9 +26,14 @@ std::string ToWindowsPath(std::string path)
 std::filesystem::path ToFilesystemPath(const std::string& path)
 {
 #ifdef _WIN32
-    return std::filesystem::path(path);
+    // The program hands its paths to the A functions, which read them in the ANSI code page; a
+    // narrow std::filesystem::path would not.
+    const int size = static_cast<int>(path.size());
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), static_cast<int>(wide.size()));
+    return std::filesystem::path(wide);
 #else
-    // Only backslashes that are separators: the second byte of 表 is 0x5C as well.
+    // Only a backslash that is a character of its own: the second byte of 表 is one too.
     std::string native = path;
     for (size_t pos = 0; (pos = FindMultiByte(native, "\\", pos)) != std::string::npos; ++pos)
         native[pos] = '/';

@@ -1,0 +1,33 @@
+#include "timecard/field_text.h"
+
+#include "platform/mbstring.h"
+
+std::vector<std::string> SplitString(std::string_view text, std::string_view delimiter)
+{
+    if (delimiter.empty())
+        return {std::string(text)};
+    // With the delimiter appended, every piece, the last one included, ends at an occurrence.
+    std::string searched(text);
+    searched += delimiter;
+    std::vector<std::string> pieces;
+    size_t from = 0;
+    for (size_t at; (at = FindMultiByte(searched, delimiter, from)) != std::string::npos;
+         from = at + delimiter.size())
+        pieces.emplace_back(searched, from, at - from);
+    return pieces;
+}
+
+std::string MakeFieldText(std::string_view text)
+{
+    std::string field(text);
+    for (char& ch : field) {
+        if (ch == '\t' || ch == '\r' || ch == '\n')
+            ch = ' ';
+    }
+    size_t pos = 0;
+    while (pos + 1 < field.size())
+        pos += IsLeadByte932(static_cast<unsigned char>(field[pos])) ? 2 : 1;
+    if (pos + 1 == field.size() && IsLeadByte932(static_cast<unsigned char>(field[pos])))
+        field[pos] = ' ';
+    return field;
+}
