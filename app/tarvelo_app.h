@@ -30,8 +30,8 @@ private:
 
     // Members are destroyed in reverse order: the thread has ended before any of these.
     CProfileStore m_profile;  // the INI file beside the executable
-    CMainWnd m_mainWnd;
     CSystemClock m_clock;
+    CMainWnd m_mainWnd;
     CActivityWriter m_writer;
     CScreenSaverDetector m_detector;
     CStopEvent m_stopEvent;

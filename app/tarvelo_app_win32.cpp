@@ -9,6 +9,7 @@
 
 CTarveloApp::CTarveloApp()
     : m_profile(MakeProfilePath(GetExecutablePath())),
+      m_mainWnd(m_profile, m_clock),
       m_writer(m_clock),
       m_recordingContext{m_profile, m_mainWnd, m_detector, m_writer, m_stopEvent}
 {

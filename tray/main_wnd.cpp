@@ -8,6 +8,9 @@
 #include "platform/message_box_win32.h"
 #include "platform/text_win32.h"
 #include "res/resource.h"
+#include "ui/controls_win32.h"
+#include "ui/setting_dlg_win32.h"
+#include "ui/time_card_dlg_win32.h"
 
 namespace {
 
@@ -73,9 +76,11 @@ private:
 
 }  // namespace
 
-CMainWnd::CMainWnd()
+CMainWnd::CMainWnd(CProfileStore& profile, const IClock& clock)
     : m_hTrayIcon(LoadProgramIcon(IDI_TRAY, SM_CXSMICON)),
-      m_hMenuTray(LoadMenuW(GetProgramInstance(), MAKEINTRESOURCEW(IDR_MENU_TRAY)))
+      m_hMenuTray(LoadMenuW(GetProgramInstance(), MAKEINTRESOURCEW(IDR_MENU_TRAY))),
+      m_profile(profile),
+      m_clock(clock)
 {
 }
 
@@ -232,12 +237,33 @@ void CMainWnd::OnMenuExit()
 
 void CMainWnd::OnMenuTimeCard()
 {
-    // The Time Card dialog is not built yet: the entry does nothing.
+    CWin32MessageBox messages;
+    CTimeCardDlgWin32 dlg(m_profile, messages, m_clock);
+    EnableDialogEntries(false);
+    dlg.DoModal(m_hWnd);
+    EnableDialogEntries(true);
+    HideMainWindow();
 }
 
 void CMainWnd::OnMenuSettings()
 {
-    // The Settings dialog is not built yet: the entry does nothing.
+    CWin32MessageBox messages;
+    CSettingDlgWin32 dlg(m_profile, messages);
+    EnableDialogEntries(false);
+    // Any result but 0 may mean new settings (-1: no dialog at all, and reading the interval
+    // again costs nothing).
+    if (dlg.DoModal(m_hWnd) != 0)
+        m_bSettingsChanged = true;
+    EnableDialogEntries(true);
+    HideMainWindow();
+}
+
+void CMainWnd::EnableDialogEntries(bool enable)
+{
+    const HMENU popup = GetSubMenu(m_hMenuTray, 0);
+    const UINT state = MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(popup, ID_MENU_TIMECARD, state);
+    EnableMenuItem(popup, ID_MENU_SETTINGS, state);
 }
 
 void CMainWnd::OnMenuAbout()

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <string>
 
+#include "app/profile_store.h"
+#include "platform/local_time.h"
 #include "recording/recording_loop.h"
 
 // The window's class and title: together they tell another start of the program that one runs.
@@ -19,7 +21,8 @@ inline constexpr UINT WM_TRAYNOTIFY = WM_USER + 1;
 
 class CMainWnd : public IRecordingWindow {
 public:
-    CMainWnd();
+    // The dialogs the menu opens read and write the settings; the time card needs today's date.
+    CMainWnd(CProfileStore& profile, const IClock& clock);
     ~CMainWnd() override;
     CMainWnd(const CMainWnd&) = delete;
     CMainWnd& operator=(const CMainWnd&) = delete;
@@ -59,6 +62,8 @@ private:
     void RemoveTrayIcon();
     // Keeps the window out of sight after a dialog it owned has ended.
     void HideMainWindow();
+    // The time card and settings entries are grey while either dialog runs.
+    void EnableDialogEntries(bool enable);
 
     HWND m_hWnd = nullptr;
     // The window the icon was added with. The recording thread reads it for balloons, so it is
@@ -68,6 +73,8 @@ private:
     // Set once a saved Settings dialog changed the interval; the recording thread polls it.
     std::atomic<bool> m_bSettingsChanged{false};
     HMENU m_hMenuTray;
+    CProfileStore& m_profile;
+    const IClock& m_clock;
     // The About box while it runs, else null.
     HWND m_hAboutDlg = nullptr;
     // The shell's "TaskbarCreated" message: it is broadcast when the shell (re)starts.

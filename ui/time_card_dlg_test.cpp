@@ -99,8 +99,8 @@ TEST(MonthFolders, AcceptOnlySixCharacterNamesOfAPositiveNumberEndingInAMonth)
         bool accepted;
     } cases[] = {
         {"200807", true}, {"200812", true}, {"200801", true}, {"1a2b05", true}, {"200800", false},
-        {"200813", false}, {"20087", false}, {"2008070", false}, {"abcd07", false}, {"000007", false},
-        {"-00107", false}, {"2008 7", false},
+        {"200813", false}, {"20087", false}, {"2008070", false}, {"abcd07", false}, {"000007", true},
+        {"-00107", false}, {"000000", false}, {"2008 7", true}, {"2008.7", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsMonthFolderName(c.name), c.accepted) << c.name;
@@ -387,8 +387,9 @@ TEST_F(TimeCardDlgTest, CloseAsksOnlyWithChanges)
         messages.m_answers = c.answers;
         dlg.OnCancel();
         EXPECT_EQ(window.m_bEnded, c.ended) << c.name;
-        if (c.ended)
+        if (c.ended) {
             EXPECT_EQ(window.m_result, 1) << c.name;
+        }
         EXPECT_EQ(TimeCardFile().find("有給") != std::string::npos, c.saved) << c.name;
         EXPECT_EQ(messages.m_shown.size(), c.change ? 1u : 0u) << c.name;
         SetTimeCardFile("");
