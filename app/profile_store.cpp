@@ -20,7 +20,7 @@ std::string ReadIniText(const std::string& path)
 
 }  // namespace
 
-std::string CProfileStore::GetProfileString(std::string_view section, std::string_view key,
+std::string CProfileStore::ReadString(std::string_view section, std::string_view key,
                                             std::string_view fallback) const
 {
     std::lock_guard<std::mutex> hold(g_profileLock);
@@ -28,13 +28,13 @@ std::string CProfileStore::GetProfileString(std::string_view section, std::strin
     return value ? *value : std::string(fallback);
 }
 
-int CProfileStore::GetProfileInt(std::string_view section, std::string_view key, int fallback) const
+int CProfileStore::ReadInt(std::string_view section, std::string_view key, int fallback) const
 {
     std::lock_guard<std::mutex> hold(g_profileLock);
     return ReadProfileInt(ReadIniText(m_path), section, key, fallback);
 }
 
-bool CProfileStore::WriteProfileString(std::string_view section, std::string_view key, std::string_view value)
+bool CProfileStore::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     // A line break in a value would start a new line of the file, and a NUL would cut it.
     if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
@@ -48,9 +48,9 @@ bool CProfileStore::WriteProfileString(std::string_view section, std::string_vie
     return ReplaceFileContents(m_path, SetProfileValue(text, section, key, value));
 }
 
-bool CProfileStore::WriteProfileInt(std::string_view section, std::string_view key, int value)
+bool CProfileStore::WriteInt(std::string_view section, std::string_view key, int value)
 {
-    return WriteProfileString(section, key, std::to_string(value));
+    return WriteString(section, key, std::to_string(value));
 }
 
 std::string MakeProfilePath(const std::string& executablePath)

@@ -28,10 +28,10 @@ std::string FirstTwoAndLastTwo(std::string_view text)
 
 std::string GetWorkTime(CProfileStore& profile, const char* key, const char* fallback)
 {
-    std::string value = profile.GetProfileString(DEFAULT, key, "");
+    std::string value = profile.ReadString(DEFAULT, key, "");
     if (value.empty()) {
         value = fallback;
-        profile.WriteProfileString(DEFAULT, key, value);
+        profile.WriteString(DEFAULT, key, value);
     }
     return FirstTwoAndLastTwo(value);
 }
@@ -40,15 +40,15 @@ void SetWorkTime(CProfileStore& profile, const char* key, std::string_view time)
 {
     const std::string digits = FirstTwoAndLastTwo(time);
     const std::string text = digits.substr(0, 2) + ":" + digits.substr(2);
-    profile.WriteProfileString(DEFAULT, key, text);
+    profile.WriteString(DEFAULT, key, text);
 }
 
 int GetNonNegativeSetting(CProfileStore& profile, const char* key, int fallback)
 {
-    const int value = profile.GetProfileInt(SETTING, key, -1);
+    const int value = profile.ReadInt(SETTING, key, -1);
     if (value >= 0)
         return value;
-    profile.WriteProfileInt(SETTING, key, fallback);
+    profile.WriteInt(SETTING, key, fallback);
     return fallback;
 }
 
@@ -56,7 +56,7 @@ int GetNonNegativeSetting(CProfileStore& profile, const char* key, int fallback)
 
 std::string GetRecordPath(CProfileStore& profile)
 {
-    std::string value = profile.GetProfileString(SETTING, RECORD_PATH, "");
+    std::string value = profile.ReadString(SETTING, RECORD_PATH, "");
     // A value of backslashes alone names no folder.
     if (!IsOnlyBackslashes(value)) {
         for (int i = 0; i < kMaxTrailingBackslashes && EndsWithBackslash(value); ++i)
@@ -72,7 +72,7 @@ std::string GetRecordPath(CProfileStore& profile)
 
 void SetRecordPath(CProfileStore& profile, const std::string& folder)
 {
-    profile.WriteProfileString(SETTING, RECORD_PATH, folder);
+    profile.WriteString(SETTING, RECORD_PATH, folder);
 }
 
 std::string GetWorkStart(CProfileStore& profile)

@@ -174,13 +174,13 @@ TEST_F(SettingsTest, AFailedWriteIsSilentAndTheValueStillServes)
     ASSERT_TRUE(CreateFolder(m_profile.GetPath()));
     EXPECT_EQ(GetInterval(m_profile), 5);
     EXPECT_EQ(GetWorkStart(m_profile), "0930");
-    EXPECT_FALSE(m_profile.WriteProfileInt(SETTING, INTERVAL, 5));
+    EXPECT_FALSE(m_profile.WriteInt(SETTING, INTERVAL, 5));
 }
 
 TEST_F(SettingsTest, ValuesWithLineBreaksAreNotWritten)
 {
     SetIni("[SETTING]\r\nINTERVAL=5\r\n");
-    EXPECT_FALSE(m_profile.WriteProfileString(SETTING, RECORD_PATH, "C:\\a\r\n[X]"));
+    EXPECT_FALSE(m_profile.WriteString(SETTING, RECORD_PATH, "C:\\a\r\n[X]"));
     EXPECT_EQ(IniText(), "[SETTING]\r\nINTERVAL=5\r\n");
 }
 
@@ -189,12 +189,12 @@ TEST_F(SettingsTest, TwoThreadsWritingDifferentKeysLoseNothing)
     constexpr int kWrites = 40;
     auto writer = [this](const char* key) {
         for (int i = 1; i <= kWrites; ++i)
-            ASSERT_TRUE(m_profile.WriteProfileInt(SETTING, key, i));
+            ASSERT_TRUE(m_profile.WriteInt(SETTING, key, i));
     };
     std::thread first(writer, "FIRST");
     std::thread second(writer, "SECOND");
     first.join();
     second.join();
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, "FIRST", -1), kWrites);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, "SECOND", -1), kWrites);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, "FIRST", -1), kWrites);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, "SECOND", -1), kWrites);
 }

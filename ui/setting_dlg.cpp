@@ -59,10 +59,10 @@ void CSettingDlg::OnSaveSettings()
         m_pEditInterval->Focus();
         return;
     }
-    m_profile.WriteProfileInt(SETTING, INTERVAL, interval);
+    m_profile.WriteInt(SETTING, INTERVAL, interval);
     SetWorkStart(m_profile, m_pDtpClockIn->GetTime().FormatHourMinute());
     SetWorkEnd(m_profile, m_pDtpClockOut->GetTime().FormatHourMinute());
-    m_profile.WriteProfileInt(SETTING, SHOW_THIS_MONTH, m_pChkShowThisMonth->GetCheck() == 1 ? 1 : 0);
+    m_profile.WriteInt(SETTING, SHOW_THIS_MONTH, m_pChkShowThisMonth->GetCheck() == 1 ? 1 : 0);
     m_pWindow->EndDialog(1);
 }
 

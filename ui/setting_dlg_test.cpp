@@ -48,10 +48,10 @@ constexpr char kAllKeys[] =
 TEST_F(SettingDlgTest, OpeningWithoutKeysStoresTheDefaultsAndShowsThem)
 {
     Open();
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, INTERVAL, -1), 5);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, SHOW_THIS_MONTH, -1), 0);
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_START_HHMM, ""), "09:30");
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_END_HHMM, ""), "18:30");
+    EXPECT_EQ(m_profile.ReadInt(SETTING, INTERVAL, -1), 5);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, SHOW_THIS_MONTH, -1), 0);
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_START_HHMM, ""), "09:30");
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_END_HHMM, ""), "18:30");
     EXPECT_EQ(m_editInterval.GetText(), "5");
     EXPECT_EQ(m_spinInterval.m_lower, 1);
     EXPECT_EQ(m_spinInterval.m_upper, 30);
@@ -146,7 +146,7 @@ TEST_F(SettingDlgTest, CancelAnsweredNoKeepsTheDialogAndItsValues)
     EXPECT_EQ(m_editInterval.GetText(), "20");
     m_dlg.OnSaveSettings();
     EXPECT_EQ(m_window.m_result, 1);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, INTERVAL, -1), 20);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, INTERVAL, -1), 20);
 }
 
 TEST_F(SettingDlgTest, AnIntervalTypedOutsideTheRangeIsRefusedAndNothingIsWritten)
@@ -171,7 +171,7 @@ TEST_F(SettingDlgTest, AnIntervalTypedOutsideTheRangeIsRefusedAndNothingIsWritte
         m_editInterval.SetText("30");
         dlg.OnSaveSettings();
         EXPECT_EQ(window.m_result, 1) << typed;
-        EXPECT_EQ(m_profile.GetProfileInt(SETTING, INTERVAL, -1), 30) << typed;
+        EXPECT_EQ(m_profile.ReadInt(SETTING, INTERVAL, -1), 30) << typed;
     }
 }
 
@@ -196,10 +196,10 @@ TEST_F(SettingDlgTest, ShowThisMonthOtherThanOneShowsClearAndIsSavedAsZero)
     SetIni("[SETTING]\r\nINTERVAL=5\r\nSHOW_THIS_MONTH=2\r\n");
     Open();
     EXPECT_EQ(m_chkShowThisMonth.GetCheck(), 0);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, SHOW_THIS_MONTH, -1), 2);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, SHOW_THIS_MONTH, -1), 2);
     m_editInterval.SetText("6");
     m_dlg.OnSaveSettings();
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, SHOW_THIS_MONTH, -1), 0);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, SHOW_THIS_MONTH, -1), 0);
 }
 
 TEST_F(SettingDlgTest, AnInvalidStoredTimeLeavesThePickerAsItWas)
@@ -209,6 +209,6 @@ TEST_F(SettingDlgTest, AnInvalidStoredTimeLeavesThePickerAsItWas)
     EXPECT_EQ(m_dtpClockIn.GetTime().FormatHourMinute(), "00:00");
     m_dtpClockOut.UserSetTime(18, 45);
     m_dlg.OnSaveSettings();
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_START_HHMM, ""), "00:00");
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_END_HHMM, ""), "18:45");
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_START_HHMM, ""), "00:00");
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_END_HHMM, ""), "18:45");
 }

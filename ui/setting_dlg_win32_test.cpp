@@ -58,10 +58,10 @@ TEST_F(SettingDlgWin32Test, SavingAfterTypingWritesAllFourKeys)
     SendDlgItemMessageW(dialog, IDOK, BM_CLICK, 0, 0);
     ASSERT_TRUE(m_dlg.IsEnded());
     EXPECT_EQ(m_dlg.GetResult(), 1);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, INTERVAL, -1), 12);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, SHOW_THIS_MONTH, -1), 1);
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_START_HHMM, ""), "08:05");
-    EXPECT_EQ(m_profile.GetProfileString(DEFAULT, WORK_END_HHMM, ""), "17:40");
+    EXPECT_EQ(m_profile.ReadInt(SETTING, INTERVAL, -1), 12);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, SHOW_THIS_MONTH, -1), 1);
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_START_HHMM, ""), "08:05");
+    EXPECT_EQ(m_profile.ReadString(DEFAULT, WORK_END_HHMM, ""), "17:40");
 }
 
 TEST_F(SettingDlgWin32Test, AnIntervalOutsideTheRangeIsRefused)
@@ -74,7 +74,7 @@ TEST_F(SettingDlgWin32Test, AnIntervalOutsideTheRangeIsRefused)
         EXPECT_FALSE(m_dlg.IsEnded());
     }
     EXPECT_EQ(m_messages.m_shown.size(), 3u);
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, INTERVAL, -1), 10);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, INTERVAL, -1), 10);
 }
 
 TEST_F(SettingDlgWin32Test, UntouchedCancelEndsWithZeroWithoutAQuestion)

@@ -133,7 +133,7 @@ TEST_F(TimeCardDlgTest, OpeningFillsTheComboAndSetsUpAnEmptyDialog)
     EXPECT_FALSE(m_btnCancelUpdates.IsEnabled());
     EXPECT_FALSE(m_btnApply.IsEnabled());
     EXPECT_EQ(m_dtpClockIn.m_format, "HH:mm");
-    EXPECT_EQ(m_profile.GetProfileInt(SETTING, SHOW_THIS_MONTH, -1), 0);
+    EXPECT_EQ(m_profile.ReadInt(SETTING, SHOW_THIS_MONTH, -1), 0);
 }
 
 TEST_F(TimeCardDlgTest, ColumnWidthsFollowTheDisplaysDpi)
@@ -155,7 +155,7 @@ TEST_F(TimeCardDlgTest, LogColumnsAreTheGreyOnes)
 TEST_F(TimeCardDlgTest, ShowThisMonthLoadsTheTopMonthAtOpening)
 {
     for (const int value : {0, 1, 2}) {
-        m_profile.WriteProfileInt(SETTING, SHOW_THIS_MONTH, value);
+        m_profile.WriteInt(SETTING, SHOW_THIS_MONTH, value);
         CMemoryComboBox combo{m_focus};
         CMemoryListView list{m_focus};
         CTimeCardDlg dlg{m_profile, m_messages, m_clock};
