@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Windows program and packs the release: dist/Tarvelo-VERSION-x64.zip with Tarvelo.exe
-# (and tarvelo-card.exe when the build has that tool) and a short read-me in Japanese, in a
-# folder of the same name. Works from a fresh clone; installs what is missing first.
+# and tarvelo-card.exe and a short read-me in Japanese, in a folder of the same name. Works from a fresh clone; installs what is missing first.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,10 +13,7 @@ name="Tarvelo-$version-x64"
 
 cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-programs=(Tarvelo)
-if cmake --build "$build/windows" --target help | grep -qx '\.\.\. tarvelo-card'; then
-  programs+=(tarvelo-card)
-fi
+programs=(Tarvelo tarvelo-card)
 cmake --build "$build/windows" -j "$(nproc)" --target "${programs[@]}"
 
 stage=$(mktemp -d)
