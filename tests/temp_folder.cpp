@@ -93,3 +93,10 @@ void SetTestPermissions(const std::string& path, std::filesystem::perms permissi
     std::filesystem::permissions(ToFilesystemPath(path), permissions, error);
     ASSERT_FALSE(error) << "cannot set the permissions of " << path << ": " << error.message();
 }
+
+void RemoveTestFolder(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::remove_all(ToFilesystemPath(path), error);
+    ASSERT_FALSE(error) << "cannot remove " << path << ": " << error.message();
+}

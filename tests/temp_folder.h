@@ -27,6 +27,9 @@ void WriteTestFile(const std::string& path, std::string_view bytes);
 // The file's bytes, or the empty text when it cannot be read.
 std::string ReadTestFile(const std::string& path);
 
+// Removes a folder with everything in it; the test fails when it cannot.
+void RemoveTestFolder(const std::string& path);
+
 // Sets the permission bits of a file or folder; the test fails when they cannot be set. (Windows
 // keeps only the read-only attribute.)
 void SetTestPermissions(const std::string& path, std::filesystem::perms permissions);
