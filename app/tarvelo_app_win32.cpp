@@ -1,7 +1,5 @@
 #include "app/tarvelo_app.h"
 
-#include <commctrl.h>
-
 #include <system_error>
 
 #include "platform/file_system.h"
@@ -29,9 +27,6 @@ int CTarveloApp::Run()
 
 bool CTarveloApp::InitInstance()
 {
-    // The dialogs' time pickers need the date classes, which the Windows 95 set leaves out.
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-    InitCommonControlsEx(&controls);
     if (!CreateMainWindow(m_mainWnd))
         return false;
     // A refused tray icon has closed the window already: the program is ending, record nothing.

@@ -45,7 +45,8 @@ bool ReadWholeFile(const std::string& path, std::string& contents);
 
 // Replaces the file's content in one step: writes a temporary file beside it, flushes it to the
 // disk and puts it in place of the original. When anything fails the original stays exactly as
-// it was, the temporary file is removed and the result is false.
+// it was, the temporary file is removed and the result is false. A file the user may not write
+// (read-only) is not replaced.
 bool ReplaceFileContents(const std::string& path, std::string_view contents);
 
 // The names of the folders directly inside folder ("." and ".." left out), in no fixed order;

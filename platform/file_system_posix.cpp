@@ -135,6 +135,10 @@ bool ReadWholeFile(const std::string& path, std::string& contents)
 bool ReplaceFileContents(const std::string& path, std::string_view contents)
 {
     const std::string native = ToNativePath(path);
+    // rename puts a new file in place of one that the user may not write; Windows refuses to
+    // replace a read-only file, and so does this.
+    if (faccessat(AT_FDCWD, native.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        return false;
     const std::string temporary = native + ".tmp";
     bool written = false;
     {

@@ -62,23 +62,23 @@ bool CreateFolder(const std::string& path)
 
 bool AppendToFile(const std::string& path, std::string_view bytes)
 {
-    // FILE_APPEND_DATA alone puts every write at the end of the file; FILE_SHARE_READ lets others
-    // read while the line is written, and an exclusive reader makes this open fail.
-    FileHandle file(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    // FILE_SHARE_READ lets others read while the line is written and keeps out every other
+    // writer, so the end found here stays the end; an exclusive reader makes this open fail.
+    // Write access rather than append-only access, so that this handle can cut off a write that
+    // stopped part-way: a second handle for that would be refused by this one's share mode.
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return false;
-    LARGE_INTEGER before;
-    if (!GetFileSizeEx(file.Get(), &before))
+    const LARGE_INTEGER zero = {};
+    LARGE_INTEGER end;
+    if (!SetFilePointerEx(file.Get(), zero, &end, FILE_END))
         return false;
     if (WriteAll(file.Get(), bytes))
         return true;
-    // Leave no torn line behind: the retry writes the whole line again. Truncating needs write
-    // access, so a second handle does it.
-    FileHandle truncate(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (truncate.IsOpen() && SetFilePointerEx(truncate.Get(), before, nullptr, FILE_BEGIN))
-        SetEndOfFile(truncate.Get());
+    // Leave no torn line behind: the retry writes the whole line again.
+    if (SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN))
+        SetEndOfFile(file.Get());
     return false;
 }
 

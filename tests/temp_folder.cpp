@@ -86,3 +86,17 @@ std::string ReadTestFile(const std::string& path)
     std::ifstream file(ToFilesystemPath(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
+
+void SetTestPermissions(const std::string& path, std::filesystem::perms permissions)
+{
+    std::error_code error;
+    std::filesystem::permissions(ToFilesystemPath(path), permissions, error);
+    ASSERT_FALSE(error) << "cannot set the permissions of " << path << ": " << error.message();
+}
+
+void RemoveTestFolder(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::remove_all(ToFilesystemPath(path), error);
+    ASSERT_FALSE(error) << "cannot remove " << path << ": " << error.message();
+}

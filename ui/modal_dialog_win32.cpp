@@ -1,5 +1,28 @@
 #include "ui/modal_dialog_win32.h"
 
+#include <commctrl.h>
+
+namespace {
+
+// The dialogs' list view, time pickers and spinner live in comctl32. It is loaded with the first
+// dialog, not at start-up: the program spends most of its life as a tray icon, and the library
+// with its control classes costs some 3 MB of working set (measured under Wine). The manifest's
+// dependency makes this the version 6 library. It stays loaded once it is.
+bool LoadDialogControls()
+{
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    const HMODULE library = LoadLibraryW(L"comctl32.dll");
+    if (library == nullptr)
+        return false;
+    const auto init = reinterpret_cast<InitFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+    // The time pickers need the date classes, which the Windows 95 set leaves out.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    return init != nullptr && init(&classes);
+}
+
+}  // namespace
+
 CModalDialog::~CModalDialog()
 {
     if (m_hWnd != nullptr && IsWindow(m_hWnd))
@@ -8,6 +31,8 @@ CModalDialog::~CModalDialog()
 
 bool CModalDialog::Create(HWND owner)
 {
+    if (!LoadDialogControls())
+        return false;
     m_hWnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
                                 reinterpret_cast<LPARAM>(this));
     return m_hWnd != nullptr;
