@@ -81,6 +81,8 @@ coproc DRIVER {
   "$root/scripts/wine-session" exec "$session" "$build/windows/tarvelo_screenshot_driver.exe" \
     "$sample_windows" 202411 8
 }
+# Bash forgets the coprocess's variables once it has ended.
+driver_pid=$DRIVER_PID
 while read -r -t 120 -u "${DRIVER[0]}" name geometry; do
   name=${name%$'\r'} geometry=${geometry%$'\r'}
   case $name in
@@ -92,4 +94,4 @@ while read -r -t 120 -u "${DRIVER[0]}" name geometry; do
     done) break ;;
   esac
 done
-wait "$DRIVER_PID"
+wait "$driver_pid"
