@@ -1,5 +1,6 @@
 #include "tests/program_driver_win32.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <fstream>
@@ -12,6 +13,9 @@ namespace {
 // Long enough for a slow Wine start on a busy machine; the waits end as soon as they can.
 constexpr DWORD DEADLINE_MS = 30000;
 constexpr DWORD POLL_MS = 50;
+
+const wchar_t DIALOG_CLASS[] = L"#32770";
+const wchar_t MENU_CLASS[] = L"#32768";
 
 struct WindowSearch {
     DWORD processId;
@@ -119,6 +123,43 @@ std::vector<HWND> CProgramDriver::FindVisibleWindows(const wchar_t* className) c
     return search.found;
 }
 
+HWND CProgramDriver::FindDialog(const std::wstring& caption) const
+{
+    for (const HWND dialog : FindVisibleWindows(DIALOG_CLASS)) {
+        if (GetWindowTextString(dialog) == caption)
+            return dialog;
+    }
+    return nullptr;
+}
+
+HWND CProgramDriver::WaitForDialog(const std::wstring& caption) const
+{
+    HWND dialog = nullptr;
+    WaitUntil([&] { return (dialog = FindDialog(caption)) != nullptr; });
+    return dialog;
+}
+
+HWND CProgramDriver::OpenTrayMenu() const
+{
+    PostMessageW(FindMainWindow(), WM_TRAYNOTIFY, 0, WM_RBUTTONUP);
+    std::vector<HWND> menus;
+    WaitUntil([&] { return !(menus = FindVisibleWindows(MENU_CLASS)).empty(); });
+    return menus.empty() ? nullptr : menus[0];
+}
+
+bool CProgramDriver::ChooseFromTrayMenu(wchar_t letter) const
+{
+    const auto isMenuClosed = [this] { return FindVisibleWindows(MENU_CLASS).empty(); };
+    const HWND menu = OpenTrayMenu();
+    // The menu's loop reads the keyboard messages of the program's thread, whatever their window.
+    if (menu == nullptr || !PostMessageW(menu, WM_CHAR, letter, 0) || !WaitUntil(isMenuClosed))
+        return false;
+    // The chosen command is queued before the menu closes, and the next menu opens only after it
+    // has run: once that menu shows, the command has been handled (or its dialog is open).
+    const HWND next = OpenTrayMenu();
+    return next != nullptr && PostMessageW(next, WM_KEYDOWN, VK_ESCAPE, 0) && WaitUntil(isMenuClosed);
+}
+
 std::vector<std::wstring> GetChildTexts(HWND dialog)
 {
     std::vector<std::wstring> texts;
@@ -138,6 +179,18 @@ bool SendWithDeadline(HWND window, UINT message, WPARAM wParam, LPARAM lParam, D
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, DEADLINE_MS,
                                result != nullptr ? result : &ignored) != 0;
+}
+
+bool ClickOnScreen(POINT point)
+{
+    if (!SetCursorPos(point.x, point.y))
+        return false;
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, inputs, sizeof(INPUT)) == 2;
 }
 
 namespace {
@@ -184,4 +237,84 @@ std::string ReadFileBytes(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+namespace {
+
+// Room for one item and its text, at the start and past the middle of the lent buffer.
+constexpr size_t REMOTE_BUFFER_SIZE = 4096;
+constexpr size_t REMOTE_TEXT_OFFSET = 1024;
+constexpr int REMOTE_TEXT_CHARS = (REMOTE_BUFFER_SIZE - REMOTE_TEXT_OFFSET) / sizeof(wchar_t);
+
+}  // namespace
+
+CRemoteListView::CRemoteListView(HWND list) : m_hList(list)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    m_hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (m_hProcess != nullptr)
+        m_pRemote = VirtualAllocEx(m_hProcess, nullptr, REMOTE_BUFFER_SIZE, MEM_COMMIT, PAGE_READWRITE);
+}
+
+CRemoteListView::~CRemoteListView()
+{
+    if (m_pRemote != nullptr)
+        VirtualFreeEx(m_hProcess, m_pRemote, 0, MEM_RELEASE);
+    if (m_hProcess != nullptr)
+        CloseHandle(m_hProcess);
+}
+
+bool CRemoteListView::Send(UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
+                           size_t outSize) const
+{
+    DWORD_PTR result = 0;
+    return IsReady() && WriteProcessMemory(m_hProcess, m_pRemote, in, inSize, nullptr) &&
+           SendWithDeadline(m_hList, message, wParam, reinterpret_cast<LPARAM>(m_pRemote), &result) &&
+           result != 0 && (out == nullptr || ReadProcessMemory(m_hProcess, m_pRemote, out, outSize, nullptr));
+}
+
+int CRemoteListView::GetItemCount() const
+{
+    DWORD_PTR count = 0;
+    return SendWithDeadline(m_hList, LVM_GETITEMCOUNT, 0, 0, &count) ? static_cast<int>(count) : -1;
+}
+
+std::wstring CRemoteListView::GetItemText(int row, int column) const
+{
+    auto* remoteText = static_cast<char*>(m_pRemote) + REMOTE_TEXT_OFFSET;
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remoteText);
+    item.cchTextMax = REMOTE_TEXT_CHARS;
+    // The answer is the text's length, 0 for an empty text: read the buffer whatever it says.
+    DWORD_PTR length = 0;
+    if (!IsReady() || !WriteProcessMemory(m_hProcess, m_pRemote, &item, sizeof item, nullptr) ||
+        !SendWithDeadline(m_hList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_pRemote),
+                          &length))
+        return L"<unreadable>";
+    std::wstring text(length, L'\0');
+    if (length > 0 && !ReadProcessMemory(m_hProcess, remoteText, text.data(), length * sizeof(wchar_t), nullptr))
+        return L"<unreadable>";
+    return text;
+}
+
+bool CRemoteListView::SelectRow(int row) const
+{
+    LVITEMW state = {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    DWORD_PTR ignored = 0;
+    return Send(LVM_SETITEMSTATE, static_cast<WPARAM>(row), &state, sizeof state, nullptr, 0) &&
+           SendWithDeadline(m_hList, LVM_SETSELECTIONMARK, 0, row, &ignored);
+}
+
+bool CRemoteListView::GetItemScreenRect(int row, RECT& rect) const
+{
+    rect = {};
+    rect.left = LVIR_BOUNDS;
+    if (!Send(LVM_GETITEMRECT, static_cast<WPARAM>(row), &rect, sizeof rect, &rect, sizeof rect))
+        return false;
+    MapWindowPoints(m_hList, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return true;
 }

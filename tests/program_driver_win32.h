@@ -42,6 +42,19 @@ public:
     // The visible top-level windows of this copy with that class ("#32770" dialogs and message
     // boxes, "#32768" menus).
     std::vector<HWND> FindVisibleWindows(const wchar_t* className) const;
+    // The visible dialog of this copy with that caption, or null.
+    HWND FindDialog(const std::wstring& caption) const;
+    // Waits for that dialog; null when it does not appear.
+    HWND WaitForDialog(const std::wstring& caption) const;
+
+    // Opens the tray menu as releasing the right button over the icon does; the menu's window,
+    // or null when it does not appear.
+    HWND OpenTrayMenu() const;
+    // Chooses an entry of the tray menu by its underlined letter, as the keyboard does, and
+    // returns once the choice has been handled: a grey entry closes the menu and does nothing.
+    // (Another process cannot read the menu's item states under Wine.) False when the menu did
+    // not open or close.
+    bool ChooseFromTrayMenu(wchar_t letter) const;
 
 private:
     std::string m_folder;
@@ -56,6 +69,10 @@ std::wstring GetWindowTextString(HWND window);
 // Sends a message and waits for the window to handle it; false when it does not in time.
 bool SendWithDeadline(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr);
 
+// A left click at that point of the screen through the system's input, as the mouse gives it:
+// the window under the cursor gets it, with everything the system does around a click.
+bool ClickOnScreen(POINT point);
+
 // Whether the shell holds a notification-area icon for the window (icon id 0): a modify of the
 // icon that changes nothing succeeds only for an icon that exists.
 bool HasTrayIcon(HWND window);
@@ -68,3 +85,29 @@ void KillRunningPrograms();
 
 // Reads a whole file; the empty text when it is missing.
 std::string ReadFileBytes(const std::string& path);
+
+// Another program's list view. Its messages take pointers, which the system does not carry from
+// one process to another, so the items travel through a buffer lent in the list's process.
+class CRemoteListView {
+public:
+    explicit CRemoteListView(HWND list);
+    ~CRemoteListView();
+    CRemoteListView(const CRemoteListView&) = delete;
+    CRemoteListView& operator=(const CRemoteListView&) = delete;
+
+    // False when the list's process refused the buffer.
+    bool IsReady() const { return m_pRemote != nullptr; }
+    int GetItemCount() const;
+    std::wstring GetItemText(int row, int column) const;
+    // Selects and focuses the row and makes it the selection mark, as a click would.
+    bool SelectRow(int row) const;
+    // The row's rectangle in screen coordinates.
+    bool GetItemScreenRect(int row, RECT& rect) const;
+
+private:
+    bool Send(UINT message, WPARAM wParam, const void* in, size_t inSize, void* out, size_t outSize) const;
+
+    HWND m_hList;
+    HANDLE m_hProcess = nullptr;
+    void* m_pRemote = nullptr;
+};
