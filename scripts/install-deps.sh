@@ -3,8 +3,11 @@
 # Quick when everything is already there: it asks dpkg first and only calls apt for what is missing.
 set -euo pipefail
 
+# libclang-rt-14-dev: libFuzzer and clang's sanitizer runtimes (clang only recommends it); perl:
+# its Encode module converts the fuzz build's literals to code page 932 (fuzz/cp932-literals).
 packages=(
   cmake make g++ clang
+  libclang-rt-14-dev perl
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   googletest libgtest-dev libbenchmark-dev
   wine wine64 xvfb xauth x11-utils

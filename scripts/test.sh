@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tarvelo both ways and runs every test: the native tests on Linux, then the Windows test
-# executables under Wine (private prefix and Xvfb display in the build folder, Japanese locale).
+# Builds Tarvelo both ways and runs every test: the native tests on Linux, again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, a short run of each fuzz target, then the Windows test executables
+# under Wine (private prefix and Xvfb display in the build folder, Japanese locale).
 # Installs whatever is missing first.
 set -euo pipefail
 
@@ -15,6 +16,16 @@ cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build/native" -j "$jobs"
 echo "== native tests"
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs"
+
+echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer)"
+CC=gcc CXX=g++ cmake -S "$root" -B "$build/sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVELO_SANITIZE=ON >/dev/null
+cmake --build "$build/sanitize" -j "$jobs"
+echo "== native tests under the sanitizers"
+# Every report aborts its test (-fno-sanitize-recover=all), leaks included.
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$build/sanitize" --output-on-failure -j "$jobs"
+
+echo "== fuzz targets, a short run of each"
+"$root/fuzz/run.sh" -max_total_time=5
 
 echo "== Windows build (MinGW-w64)"
 cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

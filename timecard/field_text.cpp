@@ -10,10 +10,14 @@ std::vector<std::string> SplitString(std::string_view text, std::string_view del
     std::string searched(text);
     searched += delimiter;
     std::vector<std::string> pieces;
+    // Each search starts at a character boundary, so it may take the rest of the text as a text
+    // of its own instead of stepping over everything before it again: a long line of many
+    // fields costs its length, not its length times its fields.
+    const std::string_view rest(searched);
     size_t from = 0;
-    for (size_t at; (at = FindMultiByte(searched, delimiter, from)) != std::string::npos;
-         from = at + delimiter.size())
-        pieces.emplace_back(searched, from, at - from);
+    for (size_t at; (at = FindMultiByte(rest.substr(from), delimiter)) != std::string::npos;
+         from += at + delimiter.size())
+        pieces.emplace_back(searched, from, at);
     return pieces;
 }
 
