@@ -21,9 +21,7 @@ watch_seconds=10  # time the recording thread is watched between two samples
 
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build/native" -j "$(nproc)" --target tarvelo_tests >/dev/null
-cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" -j "$(nproc)" --target Tarvelo minimal_window measure_budget >/dev/null
+"$root/scripts/build-windows.sh" "$build" Tarvelo minimal_window measure_budget >/dev/null
 
 session="$build/budget"
 rm -rf "$session"

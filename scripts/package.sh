@@ -11,10 +11,8 @@ build=${TARVELO_BUILD_DIR:-$root/build}
 version=$(sed -n 's/^project(Tarvelo VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
 name="Tarvelo-$version-x64"
 
-cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
 programs=(Tarvelo tarvelo-card)
-cmake --build "$build/windows" -j "$(nproc)" --target "${programs[@]}"
+"$root/scripts/build-windows.sh" "$build" "${programs[@]}"
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT

@@ -9,9 +9,7 @@ build=${TARVELO_BUILD_DIR:-$root/build}
 
 "$root/scripts/install-deps.sh"
 
-cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" -j "$(nproc)" --target Tarvelo
+"$root/scripts/build-windows.sh" "$build" Tarvelo
 
 mkdir -p "$build/run"
 cp "$build/windows/Tarvelo.exe" "$build/run/"

@@ -11,9 +11,7 @@ build=${TARVELO_BUILD_DIR:-$root/build}
 
 "$root/scripts/install-deps.sh"
 
-cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" -j "$(nproc)" --target Tarvelo tarvelo_screenshot_driver
+"$root/scripts/build-windows.sh" "$build" Tarvelo tarvelo_screenshot_driver
 
 # A Wine session of its own, so that running tests are not disturbed; its prefix is kept.
 session="$build/screenshot"

@@ -28,9 +28,7 @@ echo "== fuzz targets, a short run of each"
 "$root/fuzz/run.sh" -max_total_time=5
 
 echo "== Windows build (MinGW-w64)"
-cmake -S "$root" -B "$build/windows" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build/windows" -j "$jobs"
+"$root/scripts/build-windows.sh" "$build"
 echo "== Windows tests under Wine"
 trap '"$root/scripts/wine-session" stop "$build/windows"' EXIT
 "$root/scripts/wine-session" start "$build/windows"
