@@ -2,7 +2,9 @@
 # Measures what Tarvelo costs and prints the figures (a measurement, not a test):
 #   - the size of Tarvelo.exe as users get it (stripped, as scripts/package.sh packs it) and as built;
 #   - its working set after start-up under Wine, less that of a minimal Win32 window program
-#     started the same way (Wine reports no private bytes, so only this difference means something);
+#     started the same way (Wine reports no private bytes, so only this difference means something),
+#     and less that of the same minimal program with a tray icon and one waiting thread (what Wine
+#     charges for those two, which Tarvelo cannot do without, is then apart from its own cost);
 #   - the recording thread's waits per interval: the figure that the loop's native test with fakes
 #     holds it to, and how often the real thread woke between two samples under Wine;
 #   - the time of one screen-saver scan under Wine over the processes of a fresh prefix.
@@ -21,16 +23,17 @@ watch_seconds=10  # time the recording thread is watched between two samples
 
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build/native" -j "$(nproc)" --target tarvelo_tests >/dev/null
-"$root/scripts/build-windows.sh" "$build" Tarvelo minimal_window measure_budget >/dev/null
+"$root/scripts/build-windows.sh" "$build" Tarvelo minimal_window minimal_tray_window measure_budget >/dev/null
 
 session="$build/budget"
 rm -rf "$session"
-mkdir -p "$session/tarvelo" "$session/minimal"
+mkdir -p "$session/tarvelo" "$session/minimal" "$session/minimal-tray"
 trap '"$root/scripts/wine-session" stop "$session"' EXIT
 # Both programs as users would run them: without their debug information, which Wine would
 # otherwise load with the image.
 x86_64-w64-mingw32-strip -o "$session/tarvelo/Tarvelo.exe" "$build/windows/Tarvelo.exe"
 x86_64-w64-mingw32-strip -o "$session/minimal/minimal_window.exe" "$build/windows/minimal_window.exe"
+x86_64-w64-mingw32-strip -o "$session/minimal-tray/minimal_tray_window.exe" "$build/windows/minimal_tray_window.exe"
 cp "$build/windows/measure_budget.exe" "$session/"
 
 windows_path() { local path=$1; echo "Z:${path//\//\\}"; }
@@ -48,15 +51,25 @@ echo "Tarvelo.exe as built (with debug information): $(stat -c %s "$build/window
 echo "== working set after start-up (GetProcessMemoryInfo, $settle_seconds s after input idle, median of $runs)"
 tarvelo=$(windows_path "$session/tarvelo/Tarvelo.exe")
 minimal=$(windows_path "$session/minimal/minimal_window.exe")
+minimal_tray=$(windows_path "$session/minimal-tray/minimal_tray_window.exe")
 measured=$session/working-set.txt
 for _ in $(seq "$runs"); do
-  wine_run "$session/measure_budget.exe" working-set "$settle_seconds" "$tarvelo" "$minimal" >>"$measured"
+  wine_run "$session/measure_budget.exe" working-set "$settle_seconds" "$tarvelo" "$minimal" "$minimal_tray" \
+    >>"$measured"
 done
-tarvelo_ws=$(grep -F 'Tarvelo.exe' "$measured" | awk -F'\t' '{ split($2, f, " "); print f[3] }' | median)
-minimal_ws=$(grep -F 'minimal_window.exe' "$measured" | awk -F'\t' '{ split($2, f, " "); print f[3] }' | median)
-echo "Tarvelo.exe:        $tarvelo_ws bytes ($(mib "$tarvelo_ws"))"
-echo "minimal_window.exe: $minimal_ws bytes ($(mib "$minimal_ws"))"
-echo "difference:         $((tarvelo_ws - minimal_ws)) bytes ($(mib $((tarvelo_ws - minimal_ws))); goal: at most 2 MiB)"
+working_set() { grep -F "\\$1" "$measured" | awk -F'\t' '{ split($2, f, " "); print f[3] }' | median; }
+tarvelo_ws=$(working_set Tarvelo.exe)
+minimal_ws=$(working_set minimal_window.exe)
+minimal_tray_ws=$(working_set minimal_tray_window.exe)
+echo "Tarvelo.exe:             $tarvelo_ws bytes ($(mib "$tarvelo_ws"))"
+echo "minimal_window.exe:      $minimal_ws bytes ($(mib "$minimal_ws"))"
+echo "minimal_tray_window.exe: $minimal_tray_ws bytes ($(mib "$minimal_tray_ws"))"
+echo "Tarvelo.exe less minimal_window.exe:      $((tarvelo_ws - minimal_ws)) bytes" \
+  "($(mib $((tarvelo_ws - minimal_ws))); goal: at most 2 MB)"
+echo "tray icon and a waiting thread alone:     $((minimal_tray_ws - minimal_ws)) bytes" \
+  "($(mib $((minimal_tray_ws - minimal_ws))))"
+echo "Tarvelo.exe less minimal_tray_window.exe: $((tarvelo_ws - minimal_tray_ws)) bytes" \
+  "($(mib $((tarvelo_ws - minimal_tray_ws))))"
 
 echo "== waits of the recording thread per interval"
 # The loop's native test with fakes holds the whole course of three cycles to: write, wait for
