@@ -7,7 +7,7 @@ namespace {
 // The dialogs' list view, time pickers and spinner live in comctl32. It is loaded with the first
 // dialog, not at start-up: the program spends most of its life as a tray icon, and the library
 // with its control classes costs some 3 MB of working set (measured under Wine). The manifest's
-// dependency makes this the version 6 library. It stays loaded once it is.
+// dependency makes this the version 6 library. Loaded and set up once; it stays loaded.
 bool LoadDialogControls()
 {
     using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
@@ -31,7 +31,8 @@ CModalDialog::~CModalDialog()
 
 bool CModalDialog::Create(HWND owner)
 {
-    if (!LoadDialogControls())
+    static const bool controlsLoaded = LoadDialogControls();
+    if (!controlsLoaded)
         return false;
     m_hWnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner, DialogProc,
                                 reinterpret_cast<LPARAM>(this));
