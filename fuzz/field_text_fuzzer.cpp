@@ -13,16 +13,6 @@
 
 namespace {
 
-// A lead byte left alone at the end pairs with the delimiter that the split appends, and its
-// piece is lost, as the reader has always read such a line.
-bool EndsInLoneLeadByte(std::string_view text)
-{
-    size_t pos = 0;
-    while (pos + 1 < text.size())
-        pos += IsLeadByte932(static_cast<unsigned char>(text[pos])) ? 2 : 1;
-    return pos + 1 == text.size() && IsLeadByte932(static_cast<unsigned char>(text[pos]));
-}
-
 void CheckSplit(std::string_view text, std::string_view delimiter)
 {
     const std::vector<std::string> pieces = SplitString(text, delimiter);
@@ -33,6 +23,8 @@ void CheckSplit(std::string_view text, std::string_view delimiter)
             joined += delimiter;
         joined += pieces[i];
     }
+    // A lead byte left alone at the end pairs with the delimiter that the split appends, and its
+    // piece is lost, as the reader has always read such a line.
     if (EndsInLoneLeadByte(text))
         CheckProperty(text.substr(0, joined.size()) == joined, "the pieces are the text's start");
     else

@@ -32,6 +32,14 @@ size_t FindMultiByte(std::string_view text, std::string_view needle, size_t from
     return std::string::npos;
 }
 
+bool EndsInLoneLeadByte(std::string_view text)
+{
+    size_t pos = 0;
+    while (pos + 1 < text.size())
+        pos += CharLengthAt(text, pos);
+    return pos + 1 == text.size() && IsLeadByte932(static_cast<unsigned char>(text[pos]));
+}
+
 size_t ReverseFindMultiByte(std::string_view text, char ch)
 {
     size_t found = std::string::npos;

@@ -13,6 +13,10 @@ bool IsLeadByte932(unsigned char byte);
 // boundary, or std::string::npos.
 size_t FindMultiByte(std::string_view text, std::string_view needle, size_t from = 0);
 
+// True when the text's last byte is a lead byte that starts a character of its own, with no
+// second byte after it.
+bool EndsInLoneLeadByte(std::string_view text);
+
 // Position of the last single-byte character equal to ch, or std::string::npos.
 size_t ReverseFindMultiByte(std::string_view text, char ch);
 

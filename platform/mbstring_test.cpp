@@ -28,6 +28,25 @@ TEST(MultiByteSearch, FindsSubstringsAndReportsAbsence)
     EXPECT_EQ(ReverseFindMultiByte(std::string("a\\\x95"), '\\'), 1u);
 }
 
+TEST(MultiByteSearch, TellsALeadByteLeftAloneAtTheEnd)
+{
+    const struct {
+        std::string text;
+        bool lone;
+    } cases[] = {
+        {"", false},
+        {"abc", false},
+        {"\x95", true},             // only a lead byte
+        {"a\x95", true},
+        {"\x95\x5C", false},        // 表, whole
+        {"\x95\x5C\x95", true},     // 表 and a lead byte
+        {"\x95\x95", false},        // the second byte of a pair, though a lead byte by its value
+        {"\x95\x95\x95", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EndsInLoneLeadByte(c.text), c.lone) << testing::PrintToString(c.text);
+}
+
 TEST(ReadAtoi, FollowsTheRuntimeRules)
 {
     const struct {

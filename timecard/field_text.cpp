@@ -28,10 +28,7 @@ std::string MakeFieldText(std::string_view text)
         if (ch == '\t' || ch == '\r' || ch == '\n')
             ch = ' ';
     }
-    size_t pos = 0;
-    while (pos + 1 < field.size())
-        pos += IsLeadByte932(static_cast<unsigned char>(field[pos])) ? 2 : 1;
-    if (pos + 1 == field.size() && IsLeadByte932(static_cast<unsigned char>(field[pos])))
-        field[pos] = ' ';
+    if (EndsInLoneLeadByte(field))
+        field.back() = ' ';
     return field;
 }
