@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+// Whether two section or key names are the same name: ASCII letters compare without regard to
+// case, every other byte as it is.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
 // The value of the key, quotes removed, at most 4095 bytes; nothing when the section or the key
 // is missing.
 std::optional<std::string> FindProfileValue(std::string_view iniText, std::string_view section,

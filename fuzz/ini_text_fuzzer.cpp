@@ -66,16 +66,9 @@ bool IsPlainValue(std::string_view value)
     return !(value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front());
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-    });
-}
-
 bool IsSameKey(const ProfileKey& a, const ProfileKey& b)
 {
-    return EqualIgnoringCase(a.section, b.section) && EqualIgnoringCase(a.key, b.key);
+    return EqualsIgnoringCase(a.section, b.section) && EqualsIgnoringCase(a.key, b.key);
 }
 
 }  // namespace
