@@ -14,8 +14,6 @@
 
 namespace {
 
-const wchar_t SETTINGS_CAPTION[] = L"設定";
-
 bool Contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
@@ -30,8 +28,7 @@ TEST(TarveloSettingsTest, SavesTheTypedIntervalWithTheTimesAndRefusesOneOutOfRan
     WriteTestFile(iniPath, "[SETTING]\r\nINTERVAL=5\r\nSHOW_THIS_MONTH=0\r\n"
                            "[DEFAULT]\r\nWORK_START_HHMM=08:05\r\nWORK_END_HHMM=17:40\r\n");
     ASSERT_TRUE(program.StartAndWaitForWindow());
-    PostMessageW(program.FindMainWindow(), WM_COMMAND, ID_MENU_SETTINGS, 0);
-    const HWND dialog = program.WaitForDialog(SETTINGS_CAPTION);
+    const HWND dialog = program.OpenDialog(ID_MENU_SETTINGS, SETTINGS_CAPTION);
     ASSERT_NE(dialog, nullptr);
     const HWND interval = GetDlgItem(dialog, IDC_SETTING_EDIT_INTERVAL);
     EXPECT_EQ(GetWindowTextString(interval), L"5");

@@ -17,9 +17,6 @@
 
 namespace {
 
-const wchar_t TIME_CARD_CAPTION[] = L"タイムカード(Tarvelo)";
-const wchar_t SETTINGS_CAPTION[] = L"設定";
-
 // February 2008: 29 days, the 1st a Friday.
 constexpr int FEBRUARY_DAYS = 29;
 const wchar_t* const WEEKDAYS[] = {L"金", L"土", L"日", L"月", L"火", L"水", L"木"};
@@ -66,23 +63,11 @@ protected:
     }
 
     // Opens the dialog by the tray command; null when it does not appear.
-    HWND OpenTimeCard()
-    {
-        PostMessageW(m_program.FindMainWindow(), WM_COMMAND, ID_MENU_TIMECARD, 0);
-        return m_program.WaitForDialog(TIME_CARD_CAPTION);
-    }
+    HWND OpenTimeCard() { return m_program.OpenDialog(ID_MENU_TIMECARD, TIME_CARD_CAPTION); }
 
-    // Picks February 2008 in the month combo and presses 読込.
-    static bool LoadFebruary(HWND dialog)
-    {
-        // The program records into the same folder, so the current month is listed too.
-        DWORD_PTR index = 0;
-        const HWND combo = GetDlgItem(dialog, IDC_COMBO_MONTH);
-        return SendWithDeadline(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                reinterpret_cast<LPARAM>(L"2008年02月"), &index) &&
-               static_cast<LRESULT>(index) != CB_ERR && SendWithDeadline(combo, CB_SETCURSEL, index, 0) &&
-               SendWithDeadline(GetDlgItem(dialog, IDC_BUTTON_LOAD), BM_CLICK, 0, 0);
-    }
+    // Picks February 2008 in the month combo and presses 読込. (The program records into the same
+    // folder, so the current month is listed too.)
+    static bool LoadFebruary(HWND dialog) { return LoadMonthInTimeCard(dialog, L"2008年02月"); }
 
     CTempFolder m_folder;
     CProgramDriver m_program{m_folder.Path()};

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "res/resource.h"
 #include "tray/main_wnd.h"
 
 namespace {
@@ -139,6 +140,12 @@ HWND CProgramDriver::WaitForDialog(const std::wstring& caption) const
     return dialog;
 }
 
+HWND CProgramDriver::OpenDialog(UINT command, const std::wstring& caption) const
+{
+    PostMessageW(FindMainWindow(), WM_COMMAND, command, 0);
+    return WaitForDialog(caption);
+}
+
 HWND CProgramDriver::OpenTrayMenu() const
 {
     PostMessageW(FindMainWindow(), WM_TRAYNOTIFY, 0, WM_RBUTTONUP);
@@ -179,6 +186,16 @@ bool SendWithDeadline(HWND window, UINT message, WPARAM wParam, LPARAM lParam, D
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, DEADLINE_MS,
                                result != nullptr ? result : &ignored) != 0;
+}
+
+bool LoadMonthInTimeCard(HWND dialog, const wchar_t* label)
+{
+    const HWND combo = GetDlgItem(dialog, IDC_COMBO_MONTH);
+    DWORD_PTR index = 0;
+    return SendWithDeadline(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(label),
+                            &index) &&
+           static_cast<LRESULT>(index) != CB_ERR && SendWithDeadline(combo, CB_SETCURSEL, index, 0) &&
+           SendWithDeadline(GetDlgItem(dialog, IDC_BUTTON_LOAD), BM_CLICK, 0, 0);
 }
 
 bool ClickOnScreen(POINT point)

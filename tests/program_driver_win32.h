@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The captions of the program's two dialogs, as its resource script gives them.
+inline constexpr wchar_t TIME_CARD_CAPTION[] = L"タイムカード(Tarvelo)";
+inline constexpr wchar_t SETTINGS_CAPTION[] = L"設定";
+
 // Polls the condition until it holds or a generous deadline passes; returns its last answer.
 bool WaitUntil(const std::function<bool()>& condition);
 
@@ -46,6 +50,9 @@ public:
     HWND FindDialog(const std::wstring& caption) const;
     // Waits for that dialog; null when it does not appear.
     HWND WaitForDialog(const std::wstring& caption) const;
+    // Sends the main window the tray menu's command and waits for the dialog it opens; null when
+    // it does not appear.
+    HWND OpenDialog(UINT command, const std::wstring& caption) const;
 
     // Opens the tray menu as releasing the right button over the icon does; the menu's window,
     // or null when it does not appear.
@@ -68,6 +75,10 @@ std::wstring GetWindowTextString(HWND window);
 
 // Sends a message and waits for the window to handle it; false when it does not in time.
 bool SendWithDeadline(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr);
+
+// In an open Time Card dialog: picks the month with that label ("2008年02月") in the month combo
+// and presses 読込. False when the month is not listed or the dialog does not answer.
+bool LoadMonthInTimeCard(HWND dialog, const wchar_t* label);
 
 // A left click at that point of the screen through the system's input, as the mouse gives it:
 // the window under the cursor gets it, with everything the system does around a click.

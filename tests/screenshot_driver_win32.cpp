@@ -17,9 +17,6 @@
 
 namespace {
 
-const wchar_t TIME_CARD_CAPTION[] = L"タイムカード(Tarvelo)";
-const wchar_t SETTINGS_CAPTION[] = L"設定";
-
 bool Fail(const char* what)
 {
     std::cerr << "screenshot driver: " << what << std::endl;
@@ -48,21 +45,13 @@ bool Present(const char* name, HWND dialog)
 
 bool ShowTimeCard(const CProgramDriver& program, int year, int month, int day)
 {
-    PostMessageW(program.FindMainWindow(), WM_COMMAND, ID_MENU_TIMECARD, 0);
-    const HWND dialog = program.WaitForDialog(TIME_CARD_CAPTION);
+    const HWND dialog = program.OpenDialog(ID_MENU_TIMECARD, TIME_CARD_CAPTION);
     if (dialog == nullptr)
         return Fail("the Time Card dialog did not open");
     wchar_t label[16];
     std::swprintf(label, 16, L"%04d年%02d月", year, month);
-    const HWND combo = GetDlgItem(dialog, IDC_COMBO_MONTH);
-    DWORD_PTR index = 0;
-    if (!SendWithDeadline(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(label),
-                          &index) ||
-        static_cast<LRESULT>(index) == CB_ERR)
-        return Fail("the sample month is not listed");
-    SendWithDeadline(combo, CB_SETCURSEL, index, 0);
-    if (!Click(dialog, IDC_BUTTON_LOAD))
-        return Fail("the month did not load");
+    if (!LoadMonthInTimeCard(dialog, label))
+        return Fail("the sample month is not listed or did not load");
     const CRemoteListView list(GetDlgItem(dialog, IDC_LIST_DAYS));
     RECT row;
     if (!list.GetItemScreenRect(day - 1, row) || !ClickOnScreen({row.left + 20, (row.top + row.bottom) / 2}) ||
@@ -73,8 +62,7 @@ bool ShowTimeCard(const CProgramDriver& program, int year, int month, int day)
 
 bool ShowSettings(const CProgramDriver& program)
 {
-    PostMessageW(program.FindMainWindow(), WM_COMMAND, ID_MENU_SETTINGS, 0);
-    const HWND dialog = program.WaitForDialog(SETTINGS_CAPTION);
+    const HWND dialog = program.OpenDialog(ID_MENU_SETTINGS, SETTINGS_CAPTION);
     if (dialog == nullptr)
         return Fail("the Settings dialog did not open");
     return Present("settings", dialog) && Click(dialog, IDCANCEL);
