@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows program and packs the release: dist/Tarvelo-VERSION-x64.zip with Tarvelo.exe
-# and tarvelo-card.exe and a short read-me in Japanese, in a folder of the same name. Works from a fresh clone; installs what is missing first.
+# and tarvelo-card.exe and a short read-me in Japanese, in a folder of the same name. Works from a
+# fresh clone; installs what is missing first.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
